@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, when they are missing.
+# Sourced by run.sh and test.sh with the package list in VAD_PACKAGES.
+set -euo pipefail
+
+vad_missing_packages() {
+    local missing=()
+    for p in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$p")
+        fi
+    done
+    echo "${missing[@]:-}"
+}
+
+vad_install_packages() {
+    local missing
+    missing=$(vad_missing_packages "$@")
+    [ -z "$missing" ] && return 0
+    echo "Installing: $missing"
+    if [ "$(id -u)" -eq 0 ]; then
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo apt-get update -qq
+        sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
+    else
+        echo "Please run: apt-get install $missing" >&2
+        exit 1
+    fi
+}
+
+VAD_BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core)
+VAD_TEST_PACKAGES=(libgtest-dev libgmock-dev)
+
+vad_build() {
+    local dir=$1; shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Open and save dialogs. A cancelled dialog gives no name. Tests give the next names in advance.
+#include <QString>
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace platform {
+
+struct FileDialogOptions {
+    QString title;
+    QString filter;        // as the program writes it: "Description|*.ext"
+    QString defaultExt;    // appended when the chosen name has no extension
+    bool overwritePrompt = false;
+    bool fileMustExist = false;
+};
+
+std::optional<QString> GetOpenFileName(const FileDialogOptions& options);
+std::optional<QString> GetSaveFileName(const FileDialogOptions& options);
+
+// Turns "Description|*.ext" into the Qt form "Description (*.ext)".
+QString QtFilter(const QString& filter);
+
+// While one exists, dialogs are not shown: each takes the next scripted name
+// (an empty optional means cancelled; an empty queue cancels too).
+class FileDialogScript {
+public:
+    FileDialogScript();
+    ~FileDialogScript();
+    FileDialogScript(const FileDialogScript&) = delete;
+    FileDialogScript& operator=(const FileDialogScript&) = delete;
+
+    void setNextFileName(std::optional<QString> name) { names_.push_back(std::move(name)); }
+    const std::vector<FileDialogOptions>& asked() const { return asked_; }
+    std::optional<QString> take(const FileDialogOptions& options);
+
+private:
+    std::deque<std::optional<QString>> names_;
+    std::vector<FileDialogOptions> asked_;
+    FileDialogScript* previous_;
+};
+
+}  // namespace platform

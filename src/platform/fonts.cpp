@@ -1,0 +1,29 @@
+#include "platform/fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace platform {
+
+QString ResolveFontFamily(const QString& family) {
+    const QStringList installed = QFontDatabase::families();
+    if (installed.contains(family, Qt::CaseInsensitive)) return family;
+    for (const char* fallback : {"DejaVu Sans", "Liberation Sans", "Noto Sans"}) {
+        if (installed.contains(QString::fromLatin1(fallback), Qt::CaseInsensitive)) return QString::fromLatin1(fallback);
+    }
+    return family;
+}
+
+QFont ProgramFont(const QString& family, double pointSize, bool bold) {
+    QFont font(ResolveFontFamily(family));
+    font.setPointSizeF(pointSize);
+    const bool black = family.compare(QLatin1String("Arial Black"), Qt::CaseInsensitive) == 0;
+    if (black && font.family() != family) {
+        font.setWeight(QFont::Black);
+    } else {
+        font.setBold(bold);
+    }
+    return font;
+}
+
+}  // namespace platform

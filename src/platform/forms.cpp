@@ -1,0 +1,75 @@
+#include "platform/forms.h"
+
+#include <QCloseEvent>
+#include <QPointer>
+#include <QWidget>
+#include <algorithm>
+
+namespace platform {
+namespace {
+std::vector<Form*>& Registry() {
+    static std::vector<Form*> forms;
+    return forms;
+}
+
+void Forget(Form* form) {
+    auto& forms = Registry();
+    forms.erase(std::remove(forms.begin(), forms.end(), form), forms.end());
+}
+}  // namespace
+
+Form::~Form() {
+    if (registered_) {
+        Forget(this);
+        if (clearSlot_) clearSlot_();
+    }
+}
+
+void Form::handleCloseEvent(QCloseEvent* event) {
+    event->ignore();
+    if (!unloading_) UnloadForm(this);
+}
+
+void RegisterForm(Form* form, std::function<void()> clearSlot) {
+    form->clearSlot_ = std::move(clearSlot);
+    form->registered_ = true;
+    Registry().push_back(form);
+}
+
+bool UnloadForm(Form* form) {
+    if (!form || !form->registered_ || form->unloading_) return true;
+    form->unloading_ = true;
+    bool cancel = false;
+    form->Form_Unload(cancel);
+    if (cancel) {
+        form->unloading_ = false;
+        return false;
+    }
+    Forget(form);
+    form->registered_ = false;
+    if (form->clearSlot_) form->clearSlot_();
+    if (QWidget* w = form->widget()) {
+        w->hide();
+        w->deleteLater();
+    }
+    return true;
+}
+
+std::vector<Form*> LoadedForms() { return Registry(); }
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+    connect(this, &QPushButton::clicked, this, &CommandButton::press);
+}
+
+void CommandButton::setValue(bool value) {
+    if (value) press();
+}
+
+void CommandButton::press() {
+    QPointer<CommandButton> self(this);
+    value_ = true;
+    emit Click();
+    if (self) value_ = false;
+}
+
+}  // namespace platform

@@ -1,0 +1,56 @@
+#include "platform/messagebox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace platform {
+namespace {
+MessageBoxRecorder* g_recorder = nullptr;
+}
+
+MsgResult MsgBox(const QString& text, MsgIcon icon, MsgButtons buttons, bool defaultNo) {
+    MessageRecord message{text, icon, buttons, kProgramTitle, defaultNo};
+    if (g_recorder) return g_recorder->record(message);
+
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(kProgramTitle);
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box.setText(shown);
+    box.setTextFormat(Qt::PlainText);
+    switch (icon) {
+        case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    if (buttons == MsgButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(defaultNo ? QMessageBox::No : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MsgResult::Ok;
+}
+
+MessageBoxRecorder::MessageBoxRecorder() : previous_(g_recorder) { g_recorder = this; }
+MessageBoxRecorder::~MessageBoxRecorder() { g_recorder = previous_; }
+
+QStringList MessageBoxRecorder::texts() const {
+    QStringList list;
+    for (const auto& m : shown_) list << m.text;
+    return list;
+}
+
+MsgResult MessageBoxRecorder::record(const MessageRecord& message) {
+    shown_.push_back(message);
+    if (!answers_.empty()) {
+        MsgResult answer = answers_.front();
+        answers_.erase(answers_.begin());
+        return answer;
+    }
+    return message.buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
+}
+
+}  // namespace platform
