@@ -1,0 +1,49 @@
+#pragma once
+// A fixture for window tests: every desktop seam is replaced by its recording double, the
+// program folder is the build's (with cards/ and pic/), and no window outlives the test.
+#include "platform/application.h"
+#include "platform/browser.h"
+#include "platform/filedialog.h"
+#include "platform/forms.h"
+#include "platform/messagebox.h"
+#include "platform/pause.h"
+#include "platform/printer.h"
+#include "platform/randomsource.h"
+#include "platform/settingsstore.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest()
+        : settings(temp.path() + "/settings"),
+          programFolder(QCoreApplication::applicationDirPath()),
+          printer(temp.path()) {}
+
+    void TearDown() override { UnloadAll(); }
+
+    // Unloads every loaded window, last loaded first, and lets deferred deletions run.
+    static void UnloadAll() {
+        for (int guard = 0; guard < 50 && !platform::LoadedForms().empty(); ++guard) {
+            platform::UnloadForm(platform::LoadedForms().back());
+        }
+        Flush();
+    }
+
+    static void Flush() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QTemporaryDir temp;
+    platform::MessageBoxRecorder messages;
+    platform::PauseRecorder pauses;
+    platform::BrowserRecorder browser;
+    platform::FileDialogScript dialogs;
+    platform::ScopedSettingsFolder settings;
+    platform::ScopedProgramFolder programFolder;
+    platform::PrinterRecorder printer;
+};
