@@ -1,0 +1,3 @@
+#pragma once
+// Makes the embedded pictures (":/pictures/...") available.
+void InitPictureResources();
