@@ -1,11 +1,14 @@
+#include "shell/startup.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("CV Vezor Adarizu Dudiruvo v1.55"));
-    window.resize(640, 480);
-    window.show();
-    return app.exec();
+    // The program ends in one place, QuitApplication, never by closing its last window.
+    app.setQuitOnLastWindowClosed(false);
+    StartApplication();
+    // A second instance or missing picture folders end the program before its loop starts.
+    const int status = IsQuitting() ? 0 : app.exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }

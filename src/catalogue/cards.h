@@ -20,3 +20,6 @@ std::span<const TarotCard> Cards();
 
 // The title followed by " - Reversed".
 QString ReversedTitle(const TarotCard& card);
+
+// The title alone, without the meaning texts; empty for an id outside 0..77.
+QString CardTitle(std::int32_t id);

@@ -32,6 +32,9 @@ struct TarotSpread {
 inline constexpr int kSpreadCount = 13;
 
 std::span<const TarotDeck> Decks();
+// The letter of the deck at a deck-list index: "r" for 0, "m" for any other (-1 included).
+QString DeckLetter(int deckIndex);
+
 std::span<const TarotSpread> Spreads();
 
 // Exact lookup: same characters, same case, same length, nothing trimmed.
@@ -40,3 +43,13 @@ const TarotSpread* SpreadByIndex(int index);
 
 // Program folder + "/pic/c" + index + ".jpg".
 QString SpreadDiagramPath(int index);
+
+// The position's title and meaning as the report writes them, without formatting: on one line
+// for a same-line position, else with CR LF between them (the manual window's hint).
+QString PositionHint(const SpreadPosition& position);
+
+// The selection window's ShowSpreadDescription: MaxCardInSet takes the index, whatever it is.
+// For a spread index, `no` takes the spread's card count and the spread is returned, whose
+// strDescription the description box then shows; for any other index nullptr, and `no` and
+// the description box keep their values.
+const TarotSpread* ShowSpreadDescription(int index, int& MaxCardInSet, int& no);

@@ -1,0 +1,330 @@
+#include "shell/frmFront.h"
+
+#include "platform/filedialog.h"
+#include "platform/fonts.h"
+#include "platform/messagebox.h"
+#include "platform/twips.h"
+#include "shell/frmMDI.h"
+#include "shell/frmTarot.h"
+#include "shell/modHelp.h"
+#include "shell/navigation.h"
+#include "shell/readingfile.h"
+#include "shell/resources.h"
+#include "shell/startup.h"
+#include "state/readingstate.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+
+using platform::TwipsRect;
+
+namespace windowparts {
+
+QString ForumAdvertText() {
+    return QStringLiteral("The Most Popular Online Lunavere Forum. Best Resource For Everything Lunavere. Visit ") +
+           QLatin1String(kForumSite) + QStringLiteral(" Now");
+}
+
+QLabel* MakeForumAdvert(QWidget* parent, const QRect& place) {
+    auto* label = new LinkLabel(ForumAdvertText(), parent);
+    QFont font = platform::ProgramFont(QStringLiteral("Verdana"), 8.25);
+    font.setUnderline(true);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255); background: transparent;"));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setGeometry(place);
+    return label;
+}
+
+QGroupBox* MakeFullBrandFrame(QWidget* parent, const QRect& place) {
+    auto* frame = new QGroupBox(parent);
+    frame->setGeometry(place);
+    auto* offer = new QLabel(
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
+                       "Get this software fully branded for your website. Click here for more details."),
+        frame);
+    QFont font = platform::ProgramFont(QStringLiteral("Verdana"), 8.25, true);
+    font.setUnderline(true);
+    offer->setFont(font);
+    offer->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255); background: transparent;"));
+    offer->setWordWrap(true);
+    offer->setAlignment(Qt::AlignCenter);
+    offer->setGeometry(QRect(8, 10, place.width() - 16, place.height() - 14));
+    return frame;
+}
+
+void SetButtonFace(QPushButton* button) {
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, QColor(255, 224, 192));
+    button->setPalette(palette);
+}
+
+void SetProgramIcon(QWidget* window) { window->setWindowIcon(ApplicationIcon()); }
+
+void CentreOnScreen(QWidget* window) { ::CentreOnScreen(window); }
+
+}  // namespace windowparts
+
+int TypedCharacterCode(const QKeyEvent& event) {
+    const int key = event.key();
+    switch (key) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Delete:
+            return -1;
+        default:
+            break;
+    }
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    const bool control = mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier);
+    if (control && key >= Qt::Key_A && key <= Qt::Key_Z) return key - Qt::Key_A + 1;
+    if (key == Qt::Key_Backspace) return control ? 127 : 8;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return 13;
+    if (key == Qt::Key_Escape) return 27;
+    const QString text = event.text();
+    if (text.isEmpty()) return -1;
+    return text.at(0).unicode();
+}
+
+bool IsNameCharacter(int code) {
+    return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == ' ' || code == 8 || code == 127;
+}
+
+frmFront::frmFront() {
+    setWindowTitle(QString::fromLatin1(windowparts::kCaption));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(ApplicationIcon());
+
+    // The background picture is larger than the window; the window shows a cut-out of it.
+    class Client : public QWidget {
+    public:
+        explicit Client(QWidget* parent) : QWidget(parent) {
+            InitPictureResources();
+            picture_.load(QString::fromLatin1(windowparts::kBackgroundPicture));
+        }
+
+    protected:
+        void paintEvent(QPaintEvent*) override {
+            if (!picture_.isNull()) QPainter(this).drawPixmap(TwipsRect(-3060, -870, 9000, 6000), picture_);
+        }
+
+    private:
+        QPixmap picture_;
+    };
+    auto* client = new Client(this);
+    client->setFixedSize(platform::TwipsToPixels(5925), platform::TwipsToPixels(5325));
+    setCentralWidget(client);
+
+    const QFont boxFont = platform::ProgramFont(QStringLiteral("Verdana"), 9.75, true);
+    auto label = [&](const QString& text, double left, double top) {
+        auto* l = new QLabel(text, client);
+        l->setFont(boxFont);
+        l->setStyleSheet(QStringLiteral("background: transparent;"));
+        l->move(platform::TwipsToPixels(left), platform::TwipsToPixels(top));
+        l->adjustSize();
+        return l;
+    };
+    auto list = [&](double left, double width) {
+        auto* c = new QComboBox(client);
+        c->setFont(boxFont);
+        c->setGeometry(TwipsRect(left, 960, width, 360));
+        return c;
+    };
+    auto rowButton = [&](const QString& caption, double left) {
+        auto* b = new platform::CommandButton(caption, client);
+        b->setGeometry(TwipsRect(left, 3270, 1215, 375));
+        windowparts::SetButtonFace(b);
+        return b;
+    };
+
+    Label6 = windowparts::MakeForumAdvert(client, TwipsRect(52, 60, 5520, 465));
+    lblName = label(QStringLiteral("Name"), 180, 630);
+    txtName = new QLineEdit(client);
+    txtName->setFont(boxFont);
+    txtName->setGeometry(TwipsRect(1620, 510, 3855, 375));
+    lblAge = label(QStringLiteral("Date of Birth"), 180, 1050);
+    cmbDate = list(1620, 975);
+    cmbMonth = list(2700, 1695);
+    cmbYear = list(4500, 975);
+    lblCountry = label(QStringLiteral("Country"), 180, 1500);
+    txtCountry = new QLineEdit(client);
+    txtCountry->setFont(boxFont);
+    txtCountry->setGeometry(TwipsRect(1620, 1410, 3855, 375));
+    lblQuestion = label(QStringLiteral("Question"), 120, 2437);
+    txtQuestion = new QPlainTextEdit(client);
+    txtQuestion->setFont(boxFont);
+    txtQuestion->setGeometry(TwipsRect(1620, 1890, 3855, 1335));
+    txtQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtQuestion->setTabChangesFocus(true);
+    cmdCancel = rowButton(QStringLiteral("&Exit"), 1830);
+    cmdReset = rowButton(QStringLiteral("&Reset"), 3060);
+    cmdNext = rowButton(QStringLiteral("&Next"), 4290);
+    cmdOpen = new platform::CommandButton(QStringLiteral("&Open Previous Record"), client);
+    cmdOpen->setFont(platform::ProgramFont(QStringLiteral("Verdana"), 8.25, true));
+    cmdOpen->setGeometry(TwipsRect(1620, 3720, 3855, 495));
+    fraFullBrand = windowparts::MakeFullBrandFrame(client, TwipsRect(0, 4320, 5985, 1215));
+
+    setTabOrder(txtName, cmbDate);
+    setTabOrder(cmbDate, cmbMonth);
+    setTabOrder(cmbMonth, cmbYear);
+    setTabOrder(cmbYear, txtCountry);
+    setTabOrder(txtCountry, txtQuestion);
+    setTabOrder(txtQuestion, cmdCancel);
+    setTabOrder(cmdCancel, cmdReset);
+    setTabOrder(cmdReset, cmdNext);
+    setTabOrder(cmdNext, cmdOpen);
+
+    txtName->installEventFilter(this);
+    txtCountry->installEventFilter(this);
+    connect(static_cast<LinkLabel*>(Label6), &LinkLabel::Click, this, &frmFront::Label6_Click);
+    connect(cmdNext, &platform::CommandButton::Click, this, &frmFront::cmdNext_Click);
+    connect(cmdReset, &platform::CommandButton::Click, this, &frmFront::cmdReset_Click);
+    connect(cmdOpen, &platform::CommandButton::Click, this, &frmFront::cmdOpen_Click);
+    connect(cmdCancel, &platform::CommandButton::Click, this, &frmFront::cmdCancel_Click);
+    buildMenus();
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    CentreOnScreen(this);
+}
+
+void frmFront::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    mnuReset = file->addAction(QStringLiteral("&Reset"), this, &frmFront::cmdReset_Click);
+    mnuNext = file->addAction(QStringLiteral("N&ext"), this, &frmFront::cmdNext_Click);
+    file->addSeparator();
+    mnuExit = file->addAction(QStringLiteral("E&xit"), this, &frmFront::cmdCancel_Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuHelpOnline = help->addAction(QStringLiteral("Onine &Help"), this, [] { OpenHelpWebPage(); });
+    mnuVisitOnline = help->addAction(QStringLiteral("Visit Us &Online"), this, [] { OpenHomePage(); });
+    help->addSeparator();
+    mnuUpdate = help->addAction(QStringLiteral("Check For Software Update"), this, [] { OpenDownloadWebPage(); });
+    help->addSeparator();
+    mnuAbout = help->addAction(QStringLiteral("About &Software"), this, [] { ShowAboutBox(); });
+
+    mnuDon = menuBar()->addAction(QStringLiteral("Donate"), this, [] { OpenDonatePage(); });
+    mnuMakeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"), this, [] { OpenFullyBrandedPage(); });
+    mnuMakeMoney->setEnabled(false);
+}
+
+void frmFront::Form_Load() {
+    for (int day = 1; day <= 31; ++day) cmbDate->addItem(QString::number(day));
+    for (const char* month : {"January", "February", "March", "April", "May", "June", "July", "August", "September",
+                              "October", "November", "December"}) {
+        cmbMonth->addItem(QString::fromLatin1(month));
+    }
+    for (int year = 1900; year <= 2050; ++year) cmbYear->addItem(QString::number(year));
+    cmbDate->setCurrentIndex(0);
+    cmbMonth->setCurrentIndex(0);
+    cmbYear->setCurrentIndex(80);
+    txtName->setFocus();
+}
+
+void frmFront::Form_Unload(bool&) {
+    if (!IsQuitting()) ShowExitScreen();
+}
+
+bool frmFront::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = watched == txtName ? txtName : watched == txtCountry ? txtCountry : nullptr;
+    if (box && event->type() == QEvent::KeyPress) {
+        const int code = TypedCharacterCode(*static_cast<QKeyEvent*>(event));
+        if (code >= 0 && !IsNameCharacter(code)) return refuseTyped(box, QString(QChar(code)));
+    } else if (box && event->type() == QEvent::InputMethod) {
+        const QString typed = static_cast<QInputMethodEvent*>(event)->commitString();
+        for (QChar c : typed) {
+            if (!IsNameCharacter(c.unicode())) return refuseTyped(box, typed);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmFront::refuseTyped(QLineEdit* box, const QString&) {
+    platform::MsgBox(box == txtName ? QStringLiteral("Name cannot contain Numbers and Special Characters")
+                                    : QStringLiteral("Country cannot contain Numbers and Special Characters"),
+                     platform::MsgIcon::Information);
+    box->setFocus();
+    return true;
+}
+
+void frmFront::cmdNext_Click() {
+    QuerentDetails& q = Querent();
+    q.strName = txtName->text();
+    q.strCountry = txtCountry->text();
+    q.strQ = txtQuestion->toPlainText();
+    q.strDate = cmbDate->currentText();
+    q.strMonth = cmbMonth->currentText();
+    q.strYear = cmbYear->currentText();
+    q.strDOB = q.strMonth + QLatin1Char(' ') + q.strDate + QStringLiteral(", ") + q.strYear;
+    ShowSelectionWindow();
+    hide();
+}
+
+void frmFront::cmdReset_Click() {
+    txtName->clear();
+    txtCountry->clear();
+    txtQuestion->clear();
+    cmbDate->setCurrentIndex(0);
+    cmbMonth->setCurrentIndex(0);
+    cmbYear->setCurrentIndex(80);
+    txtName->setFocus();
+}
+
+void frmFront::cmdCancel_Click() { platform::Unload<frmFront>(); }
+
+void frmFront::Label6_Click() { OpenHomePage(); }
+
+namespace {
+// The reading in a reading file, or nothing when the file cannot be read or is no sound reading.
+std::optional<ReadingRecord> ReadReadingFileAt(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = file.read(kLongestReadingFile + 1);
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return ReadReadingFile(bytes);
+}
+}  // namespace
+
+void frmFront::cmdOpen_Click() {
+    platform::FileDialogOptions options;
+    options.filter = QStringLiteral("CV Vezor Adarizu Dudiruvo (*.trs)|*.trs");
+    options.defaultExt = QStringLiteral("trs");
+    options.fileMustExist = true;
+    options.title = QStringLiteral("Select the source file");
+    const std::optional<QString> chosen = platform::GetOpenFileName(options);
+    if (!chosen || chosen->isEmpty()) return;
+
+    std::optional<ReadingRecord> reading;
+    if (chosen->endsWith(QLatin1String("trs"))) reading = ReadReadingFileAt(*chosen);
+    if (!reading) {
+        platform::MsgBox(QStringLiteral("Please Check The File."), platform::MsgIcon::Critical);
+        return;
+    }
+
+    // An earlier reading still on show gives way, so the opened one lies on a fresh card table.
+    frmMDI::UnloadForNewReading();
+    ReadingState& state = State();
+    PrepareReplay(state, *reading);
+    CardTableDONE1(static_cast<int>(reading->arrCards.size()));
+    FinishReplay(state);
+    ShowReportWindow();
+}
+
+void ShowQuerentWindow() {
+    frmFront* window = platform::Get<frmFront>();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}

@@ -1,0 +1,94 @@
+#pragma once
+// The querent window: name, date of birth, country and question of the querent, passed on
+// through Querent() by "&Next"; "&Open Previous Record" opens a reading file.
+#include "platform/forms.h"
+
+#include <QMainWindow>
+#include <QRect>
+#include <QString>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// Parts that the querent, selection and report windows share.
+namespace windowparts {
+inline constexpr char kCaption[] = "CV Vezor Adarizu Dudiruvo v1.55";
+inline constexpr char kBackgroundPicture[] = ":/pictures/background.jpg";
+// The maker's forum site as the adverts show it.
+inline constexpr char kForumSite[] = "www.corvantelle.example";
+
+QString ForumAdvertText();
+// The forum advert label: underlined, blue, centred, hand cursor; a click opens the home page.
+QLabel* MakeForumAdvert(QWidget* parent, const QRect& place);
+// The frame along the bottom edge with the promotional label.
+QGroupBox* MakeFullBrandFrame(QWidget* parent, const QRect& place);
+// The face colour of the graphical buttons.
+void SetButtonFace(QPushButton* button);
+// The program's icon as the window icon.
+void SetProgramIcon(QWidget* window);
+void CentreOnScreen(QWidget* window);
+}  // namespace windowparts
+
+// The character code a key press types into a text box, or -1 when it types none (focus
+// keys, arrows, Delete and other keys without a character). Control combinations give
+// their control codes (Ctrl+C 3, Ctrl+V 22).
+int TypedCharacterCode(const QKeyEvent& event);
+// The codes the name and country boxes accept: letters A-Z and a-z, blank, Backspace, 127.
+bool IsNameCharacter(int code);
+
+class frmFront : public QMainWindow, public platform::Form {
+    Q_OBJECT
+public:
+    frmFront();
+    QWidget* widget() override { return this; }
+    void Form_Load() override;
+    void Form_Unload(bool& cancel) override;
+
+    void cmdNext_Click();
+    void cmdReset_Click();
+    void cmdOpen_Click();
+    void cmdCancel_Click();
+    void Label6_Click();
+
+    QLabel* Label6;
+    QLabel* lblName;
+    QLineEdit* txtName;
+    QLabel* lblAge;
+    QComboBox* cmbDate;
+    QComboBox* cmbMonth;
+    QComboBox* cmbYear;
+    QLabel* lblCountry;
+    QLineEdit* txtCountry;
+    QLabel* lblQuestion;
+    QPlainTextEdit* txtQuestion;
+    platform::CommandButton* cmdCancel;
+    platform::CommandButton* cmdReset;
+    platform::CommandButton* cmdNext;
+    platform::CommandButton* cmdOpen;
+    QGroupBox* fraFullBrand;
+
+    QAction* mnuReset;
+    QAction* mnuNext;
+    QAction* mnuExit;
+    QAction* mnuHelpOnline;
+    QAction* mnuVisitOnline;
+    QAction* mnuUpdate;
+    QAction* mnuAbout;
+    QAction* mnuDon;
+    QAction* mnuMakeMoney;
+
+protected:
+    void closeEvent(QCloseEvent* e) override { handleCloseEvent(e); }
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    // The name and country filter; true when the typed text was refused.
+    bool refuseTyped(QLineEdit* box, const QString& typed);
+};

@@ -1,0 +1,146 @@
+#include "shell/startup.h"
+
+#include "platform/application.h"
+#include "platform/forms.h"
+#include "platform/messagebox.h"
+#include "platform/settingsstore.h"
+#include "shell/frmOpen.h"
+#include "shell/modHelp.h"
+#include "shell/resources.h"
+#include "shell/textshift.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+#include <memory>
+
+namespace {
+bool g_quitting = false;
+QuitRecorder* g_quitRecorder = nullptr;
+std::optional<QString> g_lockFolder;
+
+const QString kSettingsSection = QStringLiteral("Settings");
+// The reminder's date is kept in one fixed form, whatever the desktop's date format.
+const QString kReminderDateFormat = QStringLiteral("yyyy-MM-dd");
+
+std::unique_ptr<platform::SingleInstanceLock>& InstanceLock() {
+    static std::unique_ptr<platform::SingleInstanceLock> lock;
+    return lock;
+}
+
+void EndProcess() {
+    if (g_quitRecorder) {
+        g_quitRecorder->record();
+        return;
+    }
+    // Leaves every running event loop; before the main loop runs, main sees IsQuitting.
+    QCoreApplication::exit(0);
+}
+}  // namespace
+
+void StartApplication() {
+    auto& lock = InstanceLock();
+    lock.reset();
+    lock = std::make_unique<platform::SingleInstanceLock>(platform::ExecutableName(), g_lockFolder.value_or(QString()));
+    if (!lock->acquired()) {
+        platform::MsgBox(QStringLiteral("Application is already running"), platform::MsgIcon::Information);
+        QuitApplication();
+        return;
+    }
+    CheckUpdateReminder();
+    if (IsQuitting()) return;
+    frmOpen* splash = platform::Get<frmOpen>();
+    // The splash's load quits when a picture folder is missing.
+    if (IsQuitting() || platform::Peek<frmOpen>() != splash) return;
+    splash->show();
+    splash->raise();
+    splash->activateWindow();
+}
+
+void CheckUpdateReminder() { CheckUpdateReminder(QDate::currentDate()); }
+
+void CheckUpdateReminder(const QDate& today) {
+    const QByteArray strDurationKey = EncodeText(QByteArrayLiteral("Duration"));
+    const QString app = platform::ExecutableName();
+    const QByteArray todayValue = EncodeText(today.toString(kReminderDateFormat).toLatin1());
+
+    const std::optional<QByteArray> stored = platform::GetSetting(app, kSettingsSection, strDurationKey);
+    const QString storedText = QString::fromLatin1(DecodeText(stored.value_or(QByteArray())));
+    const QDate storedDate = QDate::fromString(storedText, kReminderDateFormat);
+    // No value, or one that does not read as a date: start counting from today.
+    if (!storedDate.isValid()) {
+        platform::SaveSetting(app, kSettingsSection, strDurationKey, todayValue);
+        return;
+    }
+    const qint64 days = today.daysTo(storedDate);
+    if (days >= -14 && days <= 14) return;
+
+    const platform::MsgResult answer = platform::MsgBox(
+        QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"),
+        platform::MsgIcon::Information, platform::MsgButtons::YesNo);
+    platform::SaveSetting(app, kSettingsSection, strDurationKey, todayValue);
+    if (answer == platform::MsgResult::Yes) OpenDownloadWebPage();
+}
+
+void QuitApplication() {
+    if (g_quitting) return;
+    g_quitting = true;
+    // Unload in load order; a window an earlier handler unloaded is gone from the list, and
+    // one whose unload was refused is not tried again.
+    std::vector<platform::Form*> tried;
+    for (;;) {
+        const std::vector<platform::Form*> loaded = platform::LoadedForms();
+        const auto next = std::find_if(loaded.begin(), loaded.end(), [&](platform::Form* form) {
+            return std::find(tried.begin(), tried.end(), form) == tried.end();
+        });
+        if (next == loaded.end()) break;
+        tried.push_back(*next);
+        platform::UnloadForm(*next);
+    }
+    EndProcess();
+}
+
+bool IsQuitting() { return g_quitting; }
+
+QPixmap ApplicationIconPicture() {
+    InitPictureResources();
+    return QPixmap(QStringLiteral(":/pictures/icon32.png"));
+}
+
+QIcon ApplicationIcon() {
+    InitPictureResources();
+    QIcon icon;
+    for (const char* path : {":/pictures/icon32.png", ":/pictures/icon16.png"}) {
+        const QPixmap picture(QString::fromLatin1(path));
+        if (!picture.isNull()) icon.addPixmap(picture);
+    }
+    return icon;
+}
+
+void CentreOnScreen(QWidget* window) {
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+}
+
+QuitRecorder::QuitRecorder() : previous_(g_quitRecorder) {
+    g_quitRecorder = this;
+    g_quitting = false;
+}
+
+QuitRecorder::~QuitRecorder() {
+    g_quitRecorder = previous_;
+    g_quitting = false;
+}
+
+ScopedInstanceLockFolder::ScopedInstanceLockFolder(QString folder) : previous_(g_lockFolder) {
+    g_lockFolder = std::move(folder);
+}
+ScopedInstanceLockFolder::~ScopedInstanceLockFolder() {
+    // A lock taken in the folder is given up with it.
+    InstanceLock().reset();
+    g_lockFolder = previous_;
+}

@@ -1,0 +1,58 @@
+#pragma once
+// Start-up, the update reminder and quitting.
+#include <QDate>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// Runs once when the process starts: one instance only, the update reminder, then the splash.
+void StartApplication();
+
+// Asks at most once every two weeks whether to look for an update.
+void CheckUpdateReminder();
+// The same with a given today.
+void CheckUpdateReminder(const QDate& today);
+
+// Unloads every loaded window in load order, then ends the process. Calls made while it
+// runs (from unload handlers) return at once.
+void QuitApplication();
+// True from the first QuitApplication on; windows show nothing new while it holds.
+bool IsQuitting();
+
+// The program's icon (32 x 32 and 16 x 16), and its 32 x 32 picture.
+QIcon ApplicationIcon();
+QPixmap ApplicationIconPicture();
+
+// Moves a top-level window to the centre of its screen.
+void CentreOnScreen(QWidget* window);
+
+// While one exists, QuitApplication records the end of the process instead of ending it,
+// and quitting starts afresh after it is gone.
+class QuitRecorder {
+public:
+    QuitRecorder();
+    ~QuitRecorder();
+    QuitRecorder(const QuitRecorder&) = delete;
+    QuitRecorder& operator=(const QuitRecorder&) = delete;
+    int ends() const { return ends_; }
+    void record() { ++ends_; }
+
+private:
+    int ends_ = 0;
+    QuitRecorder* previous_;
+};
+
+// While one exists, the single-instance lock lies in the given folder (else the temp folder).
+class ScopedInstanceLockFolder {
+public:
+    explicit ScopedInstanceLockFolder(QString folder);
+    ~ScopedInstanceLockFolder();
+    ScopedInstanceLockFolder(const ScopedInstanceLockFolder&) = delete;
+    ScopedInstanceLockFolder& operator=(const ScopedInstanceLockFolder&) = delete;
+
+private:
+    std::optional<QString> previous_;
+};

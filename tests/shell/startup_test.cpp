@@ -1,0 +1,183 @@
+#include "platform/application.h"
+#include "platform/settingsstore.h"
+#include "shell/frmFront.h"
+#include "shell/frmOpen.h"
+#include "shell/startup.h"
+#include "shell/textshift.h"
+#include "shell/weblinks_urls.h"
+#include "support/windowtest.h"
+
+#include <QDate>
+#include <QDir>
+#include <QTest>
+
+using platform::MsgButtons;
+using platform::MsgIcon;
+using platform::MsgResult;
+
+namespace {
+const QString kMissingFolders = QStringLiteral("Cards or Spread Pictures are missing.\rPlease Reinstall Software.");
+
+std::optional<QByteArray> StoredReminder() {
+    return platform::GetSetting(platform::ExecutableName(), QStringLiteral("Settings"), EncodeText("Duration"));
+}
+
+class Startup : public WindowTest {
+protected:
+    Startup() : locks(temp.path()) {}
+
+    // A program folder holding only the named sub-folders.
+    QString ProgramFolderWith(const QStringList& folders) {
+        const QString folder = temp.path() + QStringLiteral("/program");
+        for (const QString& sub : folders) QDir().mkpath(folder + QLatin1Char('/') + sub);
+        QDir().mkpath(folder);
+        return folder;
+    }
+
+    QuitRecorder quit;
+    ScopedInstanceLockFolder locks;
+};
+
+TEST_F(Startup, ASecondInstanceIsRefusedAndLeavesTheFirstAndTheSettingsAlone) {
+    platform::SingleInstanceLock first(platform::ExecutableName(), temp.path());
+    ASSERT_TRUE(first.acquired());
+
+    StartApplication();
+
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, "Application is already running");
+    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::Information);
+    EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(quit.ends(), 1);
+    EXPECT_TRUE(platform::LoadedForms().empty());
+    EXPECT_FALSE(StoredReminder().has_value());
+    EXPECT_TRUE(browser.opened().isEmpty());
+    // The first instance still holds its lock.
+    platform::SingleInstanceLock third(platform::ExecutableName(), temp.path());
+    EXPECT_FALSE(third.acquired());
+}
+
+TEST_F(Startup, ASecondInstanceAsksNoReminderEvenWhenOneIsDue) {
+    platform::SaveSetting(platform::ExecutableName(), "Settings", EncodeText("Duration"),
+                          EncodeText(QDate::currentDate().addDays(-40).toString("yyyy-MM-dd").toLatin1()));
+    const auto before = StoredReminder();
+    platform::SingleInstanceLock first(platform::ExecutableName(), temp.path());
+
+    StartApplication();
+
+    EXPECT_EQ(messages.texts(), QStringList{"Application is already running"});
+    EXPECT_EQ(StoredReminder(), before);
+}
+
+struct FolderCase {
+    const char* name;
+    QStringList present;
+};
+void PrintTo(const FolderCase& c, std::ostream* os) { *os << c.name; }
+
+class MissingFolder : public Startup, public ::testing::WithParamInterface<FolderCase> {};
+
+TEST_P(MissingFolder, ShowsTheTwoLineMessageAndEnds) {
+    platform::ScopedProgramFolder folder(ProgramFolderWith(GetParam().present));
+
+    StartApplication();
+
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, kMissingFolders);
+    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::Information);
+    EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(quit.ends(), 1);
+    EXPECT_FALSE(platform::IsLoaded<frmOpen>());
+    EXPECT_FALSE(platform::IsLoaded<frmFront>());
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, MissingFolder,
+                         ::testing::Values(FolderCase{"OnlyPic", {"pic"}}, FolderCase{"OnlyCards", {"cards"}},
+                                           FolderCase{"Neither", {}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Startup, EmptyPictureFoldersAreEnoughForTheSplash) {
+    platform::ScopedProgramFolder folder(ProgramFolderWith({"cards", "pic"}));
+
+    StartApplication();
+
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(quit.ends(), 0);
+    ASSERT_TRUE(platform::IsLoaded<frmOpen>());
+    EXPECT_TRUE(platform::Peek<frmOpen>()->isVisible());
+}
+
+TEST_F(Startup, TheFirstStartStoresTodayAndTheSplashAsksNothingMore) {
+    StartApplication();
+
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(DecodeText(StoredReminder().value_or("")), QDate::currentDate().toString("yyyy-MM-dd").toLatin1());
+    EXPECT_TRUE(platform::IsLoaded<frmOpen>());
+}
+
+TEST_F(Startup, ADueReminderIsAskedOnceAndYesOpensTheDownloadPage) {
+    platform::SaveSetting(platform::ExecutableName(), "Settings", EncodeText("Duration"),
+                          EncodeText(QDate::currentDate().addDays(-30).toString("yyyy-MM-dd").toLatin1()));
+    messages.setNextAnswer(MsgResult::Yes);
+
+    StartApplication();
+
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(browser.opened(), QStringList{PageAddress("download-web-page")});
+    ASSERT_TRUE(platform::IsLoaded<frmOpen>());
+    EXPECT_TRUE(platform::Peek<frmOpen>()->isVisible());
+}
+
+enum class Press { Enter, Click };
+
+class ContinueButton : public Startup, public ::testing::WithParamInterface<Press> {
+protected:
+    void press(frmOpen* splash) {
+        if (GetParam() == Press::Enter) {
+            QTest::keyClick(splash, Qt::Key_Return);
+        } else {
+            QTest::mouseClick(&splash->cmdContd, Qt::LeftButton);
+        }
+    }
+};
+
+TEST_P(ContinueButton, IsHiddenBeforeTheTimerAndOpensTheQuerentWindowAfter) {
+    StartApplication();
+    frmOpen* splash = platform::Peek<frmOpen>();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(splash->Timer1.isActive());
+    EXPECT_FALSE(splash->cmdContd.isVisible());
+    EXPECT_FALSE(splash->cmdContd.isEnabled());
+
+    press(splash);
+    EXPECT_TRUE(platform::IsLoaded<frmOpen>());
+    EXPECT_FALSE(platform::IsLoaded<frmFront>());
+
+    splash->Timer1_Timer();
+    EXPECT_TRUE(splash->cmdContd.isVisible());
+    EXPECT_TRUE(splash->cmdContd.isEnabled());
+    splash->Timer1_Timer();  // later ticks change nothing
+    EXPECT_TRUE(splash->cmdContd.isVisible());
+
+    press(splash);
+    EXPECT_FALSE(platform::IsLoaded<frmOpen>());
+    ASSERT_TRUE(platform::IsLoaded<frmFront>());
+    EXPECT_TRUE(platform::Peek<frmFront>()->isVisible());
+    EXPECT_EQ(quit.ends(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ContinueButton, ::testing::Values(Press::Enter, Press::Click),
+                         [](const auto& info) { return info.param == Press::Enter ? "Enter" : "Click"; });
+
+TEST_F(Startup, TheTimerRevealsContinueByItself) {
+    StartApplication();
+    frmOpen* splash = platform::Peek<frmOpen>();
+    ASSERT_NE(splash, nullptr);
+    splash->Timer1.setInterval(1);
+    splash->Timer1.start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return splash->cmdContd.isVisible(); }));
+    EXPECT_TRUE(splash->cmdContd.isEnabled());
+}
+
+}  // namespace
