@@ -119,11 +119,13 @@ QString Roman(int n) {
 
 // The largest font of the family, up to `points`, whose text fits the width.
 QFont FittingFont(const QString& family, qreal points, bool bold, const QString& text, qreal width) {
+    // Measure on an image like the ones drawn: its resolution, not the screen's, sizes the text.
+    static const QImage measure(1, 1, QImage::Format_RGB32);
     QFont font(family);
     font.setBold(bold);
     for (qreal size = points; size > 4.0; size -= 0.25) {
         font.setPointSizeF(size);
-        if (QFontMetricsF(font).horizontalAdvance(text) <= width) break;
+        if (QFontMetricsF(font, &measure).horizontalAdvance(text) <= width) break;
     }
     return font;
 }
@@ -989,24 +991,24 @@ QImage DrawSplash() {
 
     // The program's name.
     const QString name = QStringLiteral("Adarizu Dudiruvo");
-    const QFont titleFont = FittingFont(QStringLiteral("DejaVu Serif"), 20, true, name, 230);
+    const QFont titleFont = FittingFont(QStringLiteral("DejaVu Serif"), 20, true, name, 196);
     p.setFont(titleFont);
     p.setPen(QColor(240, 200, 90));
-    p.drawText(QRectF(255, 100, 235, 40), Qt::AlignCenter, QStringLiteral("CV Vezor"));
-    p.drawText(QRectF(255, 136, 235, 40), Qt::AlignCenter, name);
+    p.drawText(QRectF(285, 100, 205, 40), Qt::AlignCenter, QStringLiteral("CV Vezor"));
+    p.drawText(QRectF(285, 136, 205, 40), Qt::AlignCenter, name);
     QFont subFont(QStringLiteral("DejaVu Serif"));
     subFont.setItalic(true);
     subFont.setPointSizeF(12);
     p.setFont(subFont);
     p.setPen(QColor(230, 224, 250));
-    p.drawText(QRectF(255, 182, 235, 24), Qt::AlignCenter, QStringLiteral("Tarot Readings"));
+    p.drawText(QRectF(285, 182, 205, 24), Qt::AlignCenter, QStringLiteral("Tarot Readings"));
     QFont versionFont(QStringLiteral("DejaVu Sans"));
     versionFont.setPointSizeF(9);
     p.setFont(versionFont);
     p.setPen(QColor(190, 180, 220));
-    p.drawText(QRectF(255, 210, 235, 20), Qt::AlignCenter, QStringLiteral("Version 1.55"));
+    p.drawText(QRectF(285, 210, 205, 20), Qt::AlignCenter, QStringLiteral("Version 1.55"));
     p.setPen(QPen(QColor(240, 200, 90, 160), 1));
-    p.drawLine(QPointF(292, 236), QPointF(452, 236));
+    p.drawLine(QPointF(317, 236), QPointF(457, 236));
     return image;
 }
 

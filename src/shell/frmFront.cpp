@@ -15,6 +15,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -218,6 +219,8 @@ void frmFront::buildMenus() {
     mnuDon = menuBar()->addAction(QStringLiteral("Donate"), this, [] { OpenDonatePage(); });
     mnuMakeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"), this, [] { OpenFullyBrandedPage(); });
     mnuMakeMoney->setEnabled(false);
+    // Not shown here: its mnemonic would make Alt+O ambiguous with "&Open Previous Record".
+    mnuMakeMoney->setVisible(false);
 }
 
 void frmFront::Form_Load() {
@@ -289,6 +292,8 @@ void frmFront::Label6_Click() { OpenHomePage(); }
 namespace {
 // The reading in a reading file, or nothing when the file cannot be read or is no sound reading.
 std::optional<ReadingRecord> ReadReadingFileAt(const QString& path) {
+    // Only a plain file: opening a named pipe would wait for a writer for ever.
+    if (!QFileInfo(path).isFile()) return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     const QByteArray bytes = file.read(kLongestReadingFile + 1);

@@ -192,9 +192,10 @@ void frmMDI::cmdSave_Click() {
     const QFileInfo target(path);
     bool saved = false;
     if (!target.exists() || (target.isFile() && target.isWritable())) {
-        // Written beside the target and renamed over it: the whole file or nothing.
+        // Written beside the target and renamed over it: the whole file or nothing. The flush
+        // comes first because commit does not see a write that fails while it flushes.
         QSaveFile file(path);
-        saved = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+        saved = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit();
     }
     if (!saved) platform::MsgBox(kSaveFailedMessage, platform::MsgIcon::Critical);
 }

@@ -29,10 +29,6 @@ frmOpen::frmOpen() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
     Image1.setToolTip(QStringLiteral("Please Wait CV Ruda Dored Ivadezo Radadudu is loading..."));
 
     cmdContd.setGeometry(TwipsRect(5880, 4560, 1455, 375));
-    cmdContd.setFont(platform::ProgramFont(QStringLiteral("Verdana"), 9.75, true));
-    cmdContd.setStyleSheet(QStringLiteral(
-        "QPushButton { background-color: rgb(255, 192, 128); color: black; border: 1px solid rgb(96, 64, 32); }"
-        "QPushButton:pressed { background-color: rgb(230, 160, 96); }"));
     cmdContd.setAutoDefault(false);
     connect(&cmdContd, &platform::CommandButton::Click, this, &frmOpen::cmdContd_Click);
 
@@ -63,6 +59,14 @@ void frmOpen::Form_Unload(bool& cancel) {
 }
 
 void frmOpen::Timer1_Timer() {
+    // The button's face is set up when it is first revealed: the font lookup is slow and would
+    // delay the splash.
+    if (cmdContd.styleSheet().isEmpty()) {
+        cmdContd.setFont(platform::ProgramFont(QStringLiteral("Verdana"), 9.75, true));
+        cmdContd.setStyleSheet(QStringLiteral(
+            "QPushButton { background-color: rgb(255, 192, 128); color: black; border: 1px solid rgb(96, 64, 32); }"
+            "QPushButton:pressed { background-color: rgb(230, 160, 96); }"));
+    }
     cmdContd.setEnabled(true);
     cmdContd.setVisible(true);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A fixture for window tests: every desktop seam is replaced by its recording double, the
-// program folder is the build's (with cards/ and pic/), and no window outlives the test.
+// program folder is the build's (with cards/ and pic/), quitting is recorded instead of ending
+// the process, and no window outlives the test.
 #include "platform/application.h"
 #include "platform/browser.h"
 #include "platform/filedialog.h"
@@ -10,6 +11,7 @@
 #include "platform/printer.h"
 #include "platform/randomsource.h"
 #include "platform/settingsstore.h"
+#include "shell/startup.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -46,4 +48,5 @@ protected:
     platform::ScopedSettingsFolder settings;
     platform::ScopedProgramFolder programFolder;
     platform::PrinterRecorder printer;
+    QuitRecorder quits;
 };

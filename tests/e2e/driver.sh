@@ -1,0 +1,426 @@
+# Drives the real program under a private virtual X server, as a person would: keys and clicks
+# only. Sourced by the scenario scripts, which are called as
+#   <scenario>.sh <program> <screenshot folder>
+# Every step waits a bounded time; a step that does not happen fails the test with its name.
+set -euo pipefail
+
+E2E_PROGRAM=${1:?program path}
+E2E_SCREENS=${2:?screenshot folder}
+E2E_WAIT=${E2E_WAIT:-30}   # seconds one step may take
+E2E_STEP="setting up"
+E2E_PIDS=()
+E2E_XVFB=""
+# Never the display of the person running the tests.
+unset DISPLAY
+
+readonly MAIN_CAPTION="CV Vezor Adarizu Dudiruvo v1.55"
+readonly BOX_CAPTION="CV Vezor Adarizu Dudiruvo"    # message boxes and the save dialog
+readonly OPEN_CAPTION="Select the source file"
+
+for tool in Xvfb xdotool xclip import; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIPPED: $tool is not installed (./test.sh installs it)"
+        exit 77
+    fi
+done
+
+step() {
+    E2E_STEP=$1
+    echo "-- $E2E_STEP"
+}
+
+fail() {
+    echo "FAILED at step \"$E2E_STEP\": $*" >&2
+    # What the screen showed when the step failed.
+    if [ -n "${DISPLAY:-}" ]; then
+        import -window root "$E2E_SCREENS/failed-$(basename "$0" .sh).png" 2>/dev/null || true
+    fi
+    for log in "${E2E_TMP:-/nonexistent}"/program-*.log; do
+        if [ -s "$log" ]; then echo "--- $log" >&2; tail -n 20 "$log" >&2; fi
+    done
+    exit 1
+}
+
+# Runs "$@" every tenth of a second until it succeeds; fails the step after E2E_WAIT seconds.
+wait_until() {
+    local what=$1; shift
+    local deadline=$((SECONDS + E2E_WAIT))
+    until "$@"; do
+        ((SECONDS < deadline)) || fail "$what did not happen within ${E2E_WAIT}s"
+        sleep 0.1
+    done
+}
+
+cleanup() {
+    local status=$?
+    for pid in "${E2E_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${E2E_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    if [ -n "$E2E_XVFB" ]; then
+        kill "$E2E_XVFB" 2>/dev/null || true
+        wait "$E2E_XVFB" 2>/dev/null || true
+    fi
+    rm -rf "$E2E_TMP"
+    exit "$status"
+}
+
+E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/vad-e2e.XXXXXX")
+trap cleanup EXIT
+mkdir -p "$E2E_SCREENS" "$E2E_TMP/home/.config" "$E2E_TMP/tmp" "$E2E_TMP/runtime" "$E2E_TMP/bin"
+rm -f "$E2E_SCREENS/failed-$(basename "$0" .sh).png"
+chmod 700 "$E2E_TMP/runtime"
+# The browser the program hands web addresses to: it notes them in browser.log.
+cat >"$E2E_TMP/bin/xdg-open" <<STUB
+#!/bin/sh
+printf '%s\\n' "\$1" >>"$E2E_TMP/browser.log"
+STUB
+chmod +x "$E2E_TMP/bin/xdg-open"
+
+# --- the X server -------------------------------------------------------------------------
+
+display_ready() { [[ $(cat "$E2E_TMP/display" 2>/dev/null) == *[0-9] ]] && [[ $(tail -c1 "$E2E_TMP/display") == "" ]]; }
+
+start_display() {
+    step "start a private X server"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
+    E2E_XVFB=$!
+    wait_until "the X server start" display_ready
+    DISPLAY=":$(tr -d '\n' <"$E2E_TMP/display")"
+    export DISPLAY
+    echo "   display $DISPLAY"
+}
+
+# --- the program --------------------------------------------------------------------------
+
+# Starts the program found at $1 (default: the built one) with a home, settings folder and
+# temp folder of this test only; sets PID.
+start_program() {
+    local program=${1:-$E2E_PROGRAM}
+    local passed=()
+    for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
+        if [ -n "${!name:-}" ]; then passed+=("$name=${!name}"); fi
+    done
+    env -i PATH="$E2E_TMP/bin:$PATH" LANG=C.UTF-8 DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb \
+        HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/home/.config" \
+        XDG_RUNTIME_DIR="$E2E_TMP/runtime" TMPDIR="$E2E_TMP/tmp" "${passed[@]}" \
+        "$program" >"$E2E_TMP/program-${#E2E_PIDS[@]}.log" 2>&1 &
+    PID=$!
+    E2E_PIDS+=("$PID")
+}
+
+process_ended() {
+    local state
+    state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1) || return 0
+    [ -z "$state" ] || [ "$state" = Z ]
+}
+
+# Waits for process $1 to end and checks that it ended with status 0.
+expect_clean_exit() {
+    wait_until "the end of process $1" process_ended "$1"
+    local status=0
+    wait "$1" || status=$?
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+
+# --- windows ------------------------------------------------------------------------------
+
+# The kinds of window a person tells apart, by caption and size (client areas are fixed).
+window_is() {
+    local kind=$1 caption=$2 w=$3 h=$4
+    case $kind in
+        splash) [ "$w" -eq 499 ] && [ "$h" -eq 334 ] ;;
+        querent) [ "$caption" = "$MAIN_CAPTION" ] && [ "$w" -eq 395 ] ;;
+        selection) [ "$caption" = "$MAIN_CAPTION" ] && [ "$w" -eq 592 ] ;;
+        report) [ "$caption" = "$MAIN_CAPTION" ] && [ "$w" -ge 800 ] ;;
+        exitscreen) [ "$caption" = "$MAIN_CAPTION" ] && [ "$w" -eq 741 ] && [ "$h" -eq 315 ] ;;
+        message) [ "$caption" = "$BOX_CAPTION" ] && [ "$w" -lt 500 ] ;;
+        savedialog) [ "$caption" = "$BOX_CAPTION" ] && [ "$w" -ge 500 ] ;;
+        opendialog) [ "$caption" = "$OPEN_CAPTION" ] ;;
+        *) return 1 ;;
+    esac
+}
+
+# Finds a visible window of process $PID of the kind; sets FOUND to "id x y width height".
+find_window() {
+    local kind=$1 id caption X Y WIDTH HEIGHT SCREEN WINDOW
+    for id in $(xdotool search --all --onlyvisible --pid "$PID" --name '' 2>/dev/null); do
+        caption=$(xdotool getwindowname "$id" 2>/dev/null) || continue
+        # The window may go away between the search and this question.
+        local geometry
+        geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
+        [ -n "$geometry" ] || continue
+        WIDTH=""; HEIGHT=""
+        eval "$geometry"
+        [ -n "$WIDTH" ] && [ -n "$HEIGHT" ] || continue
+        if window_is "$kind" "$caption" "$WIDTH" "$HEIGHT"; then
+            FOUND="$id $X $Y $WIDTH $HEIGHT"
+            return 0
+        fi
+    done
+    return 1
+}
+
+no_window() { ! find_window "$1"; }
+
+# Waits for a window of the kind and makes it the current window: WIN, WX, WY, WW, WH.
+wait_window() {
+    wait_until "the $1 window showing" find_window "$1"
+    read -r WIN WX WY WW WH <<<"$FOUND"
+}
+wait_window_gone() { wait_until "the $1 window going away" no_window "$1"; }
+
+# Fails when a window of the kind is showing.
+expect_no_window() { ! find_window "$1" || fail "a $1 window showed"; }
+
+# The visible windows of process $PID.
+window_count() { xdotool search --all --onlyvisible --pid "$PID" --name "" 2>/dev/null | wc -l; }
+
+# True once the window has been painted: its top left corner is no longer the black of a
+# fresh X window.
+painted() { local have; have=$(pixel 3 3) && [ -n "$have" ] && [ "$have" != "0,0,0" ]; }
+
+screenshot() {
+    wait_until "the window being painted" painted
+    import -window "$WIN" "$E2E_SCREENS/$1.png" || fail "no screenshot $1"
+    echo "   screenshot $E2E_SCREENS/$1.png"
+}
+
+# The colour "r,g,b" of the pixel at x, y of the current window.
+pixel() {
+    import -window "$WIN" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        sed -n 's/^0,0: (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+
+# True when the pixel at x, y of the current window has about the colour r g b.
+pixel_is() {
+    local have r g b
+    have=$(pixel "$1" "$2") || return 1
+    IFS=, read -r r g b <<<"$have"
+    [ -n "$r" ] || return 1
+    (( (r - $3) ** 2 < 100 && (g - $4) ** 2 < 100 && (b - $5) ** 2 < 100 ))
+}
+
+# --- keys and clicks ----------------------------------------------------------------------
+
+px() { echo $(( ($1 + 7) / 15 )); }   # twips to pixels
+
+# Clicks the middle of a control given in twips (left, top, width, height) within the current
+# window's client area, which starts $5 pixels below the window's top (its menu bar).
+click_control() {
+    local x=$((WX + $(px "$1") + $(px "$3") / 2))
+    local y=$((WY + ${5:-0} + $(px "$2") + $(px "$4") / 2))
+    xdotool mousemove --sync "$x" "$y" click 1
+}
+
+# Clicks at pixel x, y of the current window.
+click_at() { xdotool mousemove --sync $((WX + $1)) $((WY + $2)) click 1; }
+
+keys() { xdotool key --delay 60 "$@"; }
+type_text() { xdotool type --delay 40 -- "$1"; }
+
+# --- clipboard ----------------------------------------------------------------------------
+
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
+
+# Puts a marker into the clipboard, so that a copy that does not happen cannot pass for one.
+mark_clipboard() {
+    E2E_MARK="e2e-marker-$RANDOM$RANDOM"
+    printf '%s' "$E2E_MARK" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+    E2E_PIDS+=("$!")
+    wait_until "the clipboard taking the marker" clipboard_is "$E2E_MARK"
+}
+
+clipboard_is() { [ "$(clipboard)" = "$1" ]; }
+clipboard_changed() { local now; now=$(clipboard) && [ -n "$now" ] && [ "$now" != "$E2E_MARK" ]; }
+
+# Select all and copy in the focused box; the copied text goes to file $1.
+copy_all_to() {
+    mark_clipboard
+    keys ctrl+a ctrl+c
+    wait_until "the copy into the clipboard" clipboard_changed
+    clipboard >"$1"
+}
+
+# --- the program's texts ------------------------------------------------------------------
+
+readonly MAJOR_ARCANA=("Death" "The Hermit" "Judgement" "Justice" "Strength" "Temperance" "The Fool"
+    "The Chariot" "The Devil" "The Emperor" "The Empress" "The Hanged Man" "The Hierophant"
+    "The High Priestess" "The Lovers" "The Magician" "The Moon" "The Star" "The Sun" "The Tower"
+    "The World" "Wheel Fortune")
+
+# The title of card id $1: 0-21 the Major Arcana; 22-24 the Twos of Cups, Swords, Wands; then
+# Three to Queen, four suits each; 77 the Two of Pentacles.
+card_title() {
+    local id=$1
+    local ranks=(Three Four Five Six Seven Eight Nine Ten Ace King Knight Page Queen)
+    local suits=(Cups Pentacles Swords Wands)
+    if ((id < 22)); then echo "${MAJOR_ARCANA[id]}"
+    elif ((id == 22)); then echo "Two of Cups"
+    elif ((id == 23)); then echo "Two of Swords"
+    elif ((id == 24)); then echo "Two of Wands"
+    elif ((id == 77)); then echo "Two of Pentacles"
+    else echo "${ranks[(id - 25) / 4]} of ${suits[(id - 25) % 4]}"
+    fi
+}
+
+# --- reading files ------------------------------------------------------------------------
+
+# Decodes reading file $1 into $2, one record per line: every stored byte is 85 above the
+# record's character and every line ends in CR LF, which is not shifted.
+decode_reading() {
+    od -An -v -tu1 "$1" | tr -s ' ' '\n' | awk '
+        NF == 0 { next }
+        cr { if ($1 != 10) bad = "CR without LF"; printf "\n"; cr = 0; next }
+        $1 == 13 { cr = 1; next }
+        $1 == 10 { bad = "LF without CR"; next }
+        $1 < 85 { bad = "byte " $1 " is not shifted"; next }
+        { printf "%c", $1 - 85; open = 1 }
+        END { if (cr) bad = "CR at the end"; if (bad != "") { print "BAD: " bad > "/dev/stderr"; exit 1 } }
+    ' >"$2" || fail "reading file $1 is not a file of shifted records"
+    [ "$(tail -c2 "$1" | od -An -tu1 | tr -s ' ')" = " 13 10" ] || fail "reading file $1 does not end in CR LF"
+}
+
+# Reads the decoded records of $1 into SPREAD, DECK, CARDS (array) and REVERSED (array),
+# checking their order: s, d, all c, all r.
+read_records() {
+    SPREAD="" DECK="" CARDS=() REVERSED=()
+    local line order=""
+    while IFS= read -r line; do
+        case ${line:0:1} in
+            s) SPREAD=${line:1}; order+=s ;;
+            d) DECK=${line:1}; order+=d ;;
+            c) CARDS+=("${line:1}"); order+=c ;;
+            r) REVERSED+=("${line:1}"); order+=r ;;
+            *) fail "reading file holds a record that is none of s, d, c, r: \"$line\"" ;;
+        esac
+    done <"$1"
+    [[ $order =~ ^sdc+r*$ ]] || fail "reading file records are out of order: $order"
+    local id
+    for id in "${CARDS[@]}" "${REVERSED[@]}"; do
+        if ! [[ $id =~ ^(0|[1-9][0-9]?)$ ]] || ((id > 77)); then fail "reading file holds card id \"$id\""; fi
+    done
+    local distinct
+    distinct=$(printf '%s\n' "${CARDS[@]}" | sort -u | wc -l)
+    [ "$distinct" -eq "${#CARDS[@]}" ] || fail "a card was drawn twice: ${CARDS[*]}"
+    for id in "${REVERSED[@]}"; do
+        printf '%s\n' "${CARDS[@]}" | grep -qx "$id" || fail "reversed card $id is not on the table"
+    done
+}
+
+is_reversed() {
+    local id
+    for id in "${REVERSED[@]}"; do [ "$id" = "$1" ] && return 0; done
+    return 1
+}
+
+# --- the report ---------------------------------------------------------------------------
+
+# Checks report text $1 against the reading in CARDS and REVERSED: header line $2, then for
+# position k the title ${TITLES[k]} (and, when set, the meaning ${MEANINGS[k]}), an empty line,
+# the card's title (" - Reversed" when reversed), its meaning and a rule line; then the
+# closing line.
+check_report() {
+    local file=$1 header=$2 lines i k at=-1 want
+    mapfile -t lines <"$file"
+    for i in "${!lines[@]}"; do
+        [ "${lines[i]}" = "$header" ] && { at=$i; break; }
+    done
+    ((at >= 0)) || fail "the report has no line \"$header\""
+    [[ ${lines[0]} == "Corvantelle the most popular online discussion forum."* ]] ||
+        fail "the report does not begin with the banner: \"${lines[0]}\""
+    local rule
+    rule=$(printf '%512s' '')
+    for k in "${!CARDS[@]}"; do
+        for ((i = at + 1; i < ${#lines[@]}; i++)); do
+            [ "${lines[i]}" = "${TITLES[k]}" ] && break
+        done
+        ((i < ${#lines[@]})) || fail "the report has no position \"${TITLES[k]}\" after line $at"
+        at=$i
+        if [ -n "${MEANINGS[k]:-}" ] && [ "${lines[at + 1]}" != "${MEANINGS[k]}" ]; then
+            fail "position \"${TITLES[k]}\" reads \"${lines[at + 1]}\", not \"${MEANINGS[k]}\""
+        fi
+        want=$(card_title "${CARDS[k]}")
+        is_reversed "${CARDS[k]}" && want+=" - Reversed"
+        [ -z "${lines[at + 2]}" ] || fail "no empty line after the meaning of \"${TITLES[k]}\""
+        [ "${lines[at + 3]}" = "$want" ] ||
+            fail "position \"${TITLES[k]}\" shows \"${lines[at + 3]}\", the file says \"$want\""
+        [ -n "${lines[at + 4]}" ] || fail "card \"$want\" has no meaning"
+        [ "${lines[at + 5]}" = "$rule" ] || fail "no rule line after card \"$want\""
+    done
+    local positions
+    positions=$(grep -c '^Card [0-9]' "$file" || true)
+    [ "$positions" -eq "${#CARDS[@]}" ] || fail "the report shows $positions positions, the file ${#CARDS[@]}"
+    [ "$(grep -c -- ' - Reversed$' "$file" || true)" -eq "${#REVERSED[@]}" ] ||
+        fail "the report shows another number of reversed cards than the file's ${#REVERSED[@]}"
+    local last
+    last=$(grep -v '^ *$' "$file" | tail -n1)
+    [[ $last == "Thank You for using CV Ruda Dored Ivadezo Radadudu. Come spend some time with us online at "* ]] ||
+        fail "the report does not end with the closing line: \"$last\""
+}
+
+# --- steps shared by the scenarios --------------------------------------------------------
+
+# From process start to the querent window: the splash, its "Continue...." after a while.
+splash_to_querent() {
+    step "the splash window shows"
+    wait_window splash
+    expect_no_window querent
+    step "the splash window offers \"Continue....\""
+    # "Continue...." is at 5880, 4560 (1455 x 375 twips) in the face colour 255, 192, 128.
+    wait_until "\"Continue....\" showing" \
+        pixel_is "$(( $(px 5880) + 3 ))" "$(( $(px 4560) + $(px 375) / 2 ))" 255 192 128
+    if [ -n "${1:-}" ]; then screenshot "$1"; fi
+    step "\"Continue....\" opens the querent window"
+    click_control 5880 4560 1455 375
+    wait_window querent
+    wait_window_gone splash
+}
+
+# The selection window's client area starts below its menu bar.
+selection_menu_bar() { echo $((WH - $(px 6195))); }
+querent_menu_bar() { echo $((WH - $(px 5325))); }
+
+# Types the file name into the file dialog that has the focus, checks what it holds, and
+# presses Enter.
+enter_file_name() {
+    local _
+    for _ in 1 2 3; do
+        type_text "$1"
+        copy_all_to "$E2E_TMP/typed"
+        [ "$(cat "$E2E_TMP/typed")" = "$1" ] && break
+        # The text is selected: typing again replaces it.
+    done
+    [ "$(cat "$E2E_TMP/typed")" = "$1" ] || fail "the file name box holds \"$(cat "$E2E_TMP/typed")\""
+    keys Return
+}
+
+# Clicks the report window's bottom-row button n: 0 "Start Again", 1 "Donate", 2 "Exit". The
+# row is right-aligned 300 twips from the outer edge, 1245 twips per button, 100 between.
+click_report_row_button() {
+    local left=$((WW * 15 - 300 - 1245 - $1 * (1245 + 100)))
+    click_at $(( $(px "$left") + $(px 1245) / 2 )) $(( WH - $(px 735) + $(px 60) + $(px 345) / 2 ))
+}
+
+# Copies the report box's text into file $1.
+copy_report() {
+    # The report pane is the right-hand 3735 twips between the top and bottom rows; a click in
+    # its left margin lands on no link.
+    click_at $((WW - $(px 3735) + 4)) $((WH / 2))
+    copy_all_to "$1"
+}
+
+# Clicks the first web address in the upper half of the report pane, found by its link blue
+# (0, 0, 255).
+click_report_link() {
+    local left width height x y
+    left=$((WW - $(px 3735))) width=$(px 3735) height=$((WH / 2))
+    read -r x y < <(import -window "$WIN" -crop "${width}x${height}+${left}+0" +repage -depth 8 txt:- 2>/dev/null |
+        awk -F'[,: ]+' '/#0000FF/ { print $1, $2; exit }')
+    [ -n "$x" ] || fail "the report shows no web address in link blue"
+    click_at $((left + x)) "$y"
+}
+
+browser_opened() { grep -qxF "$1" "$E2E_TMP/browser.log" 2>/dev/null; }
