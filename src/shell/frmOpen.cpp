@@ -7,6 +7,7 @@
 #include "shell/navigation.h"
 #include "shell/resources.h"
 #include "shell/startup.h"
+#include "shell/windowparts.h"
 
 #include <QDir>
 #include <QKeyEvent>
@@ -34,7 +35,7 @@ frmOpen::frmOpen() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
 
     Timer1.setInterval(3000);
     connect(&Timer1, &QTimer::timeout, this, &frmOpen::Timer1_Timer);
-    CentreOnScreen(this);
+    windowparts::CentreOnScreen(this);
 }
 
 void frmOpen::Form_Load() {

@@ -10,6 +10,7 @@
 #include "shell/navigation.h"
 #include "shell/startup.h"
 #include "shell/resources.h"
+#include "shell/windowparts.h"
 #include "state/readingstate.h"
 
 #include <QCheckBox>
@@ -77,7 +78,7 @@ frmTarot::frmTarot() {
     setWindowTitle(QString::fromLatin1(windowparts::kCaption));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowIcon(ApplicationIcon());
+    setWindowIcon(windowparts::ApplicationIcon());
     const QFont font = platform::ProgramFont(QStringLiteral("Verdana"), 8.25);
     const QFont bold = platform::ProgramFont(QStringLiteral("Verdana"), 8.25, true);
     setFont(font);
@@ -191,7 +192,7 @@ frmTarot::frmTarot() {
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    CentreOnScreen(this);
+    windowparts::CentreOnScreen(this);
 }
 
 void frmTarot::buildMenus() {
@@ -209,17 +210,16 @@ void frmTarot::buildMenus() {
     file->addSeparator();
     mnuExit = file->addAction(QStringLiteral("&Exit"), this, &frmTarot::mnuExit_Click);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelpOnline = help->addAction(QStringLiteral("&Online Help"), this, [] { OpenHelpWebPage(); });
-    mnuVisitOnline = help->addAction(QStringLiteral("&Visit Us Online"), this, [] { OpenHomePage(); });
-    help->addSeparator();
-    mnuUpdate = help->addAction(QStringLiteral("Check for Software &Update"), this, [] { OpenDownloadWebPage(); });
-    help->addSeparator();
-    mnuAbout = help->addAction(QStringLiteral("&About Software"), this, [] { ShowAboutBox(); });
-
-    mnuDonate = menuBar()->addAction(QStringLiteral("Donate"), this, [] { OpenDonatePage(); });
-    mnuMakeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"), this, [] { OpenFullyBrandedPage(); });
-    mnuMakeMoney->setEnabled(false);
+    const windowparts::HelpAndDonateMenus menus = windowparts::MakeHelpAndDonateMenus(
+        this, {QStringLiteral("&Help"), QStringLiteral("&Online Help"), QStringLiteral("&Visit Us Online"),
+               QStringLiteral("Check for Software &Update"), QStringLiteral("&About Software")});
+    menus.AddTo(menuBar());
+    mnuHelpOnline = menus.online;
+    mnuVisitOnline = menus.visit;
+    mnuUpdate = menus.update;
+    mnuAbout = menus.about;
+    mnuDonate = menus.donate;
+    mnuMakeMoney = menus.makeMoney;
 }
 
 void frmTarot::Form_Load() {

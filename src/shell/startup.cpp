@@ -6,13 +6,9 @@
 #include "platform/settingsstore.h"
 #include "shell/frmOpen.h"
 #include "shell/modHelp.h"
-#include "shell/resources.h"
 #include "shell/textshift.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QWidget>
 #include <algorithm>
 #include <memory>
 
@@ -103,28 +99,6 @@ void QuitApplication() {
 }
 
 bool IsQuitting() { return g_quitting; }
-
-QPixmap ApplicationIconPicture() {
-    InitPictureResources();
-    return QPixmap(QStringLiteral(":/pictures/icon32.png"));
-}
-
-QIcon ApplicationIcon() {
-    InitPictureResources();
-    QIcon icon;
-    for (const char* path : {":/pictures/icon32.png", ":/pictures/icon16.png"}) {
-        const QPixmap picture(QString::fromLatin1(path));
-        if (!picture.isNull()) icon.addPixmap(picture);
-    }
-    return icon;
-}
-
-void CentreOnScreen(QWidget* window) {
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-}
 
 QuitRecorder::QuitRecorder() : previous_(g_quitRecorder) {
     g_quitRecorder = this;
