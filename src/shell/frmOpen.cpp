@@ -9,6 +9,7 @@
 #include "shell/startup.h"
 #include "shell/windowparts.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
 
@@ -57,6 +58,11 @@ void frmOpen::Form_Load() {
 void frmOpen::Form_Unload(bool& cancel) {
     (void)cancel;
     Timer1.stop();
+}
+
+void frmOpen::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    QuitApplication();
 }
 
 void frmOpen::Timer1_Timer() {

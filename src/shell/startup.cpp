@@ -27,6 +27,8 @@ std::unique_ptr<platform::SingleInstanceLock>& InstanceLock() {
 }
 
 void EndProcess() {
+    // The lock goes with the process: a start from now on is not refused.
+    InstanceLock().reset();
     if (g_quitRecorder) {
         g_quitRecorder->record();
         return;
