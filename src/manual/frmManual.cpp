@@ -311,7 +311,7 @@ void frmManual::Deal() {
 
         picMessage->show();
         picMessage->raise();
-        repaint();
+        platform::Refresh(this);
         platform::Sleep(3000);
 
         // Every deal starts from an empty reading, so it never needs more cards than the pool has.

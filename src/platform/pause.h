@@ -2,6 +2,8 @@
 // Blocking pauses and letting pending events run.
 #include <vector>
 
+class QWidget;
+
 namespace platform {
 
 // Blocks the calling thread for the given time; nothing else runs meanwhile.
@@ -10,6 +12,12 @@ void Sleep(int milliseconds);
 // Lets pending paint and timer events run. User input stays queued, so no click can
 // re-enter the work under way.
 void DoEvents();
+
+// Puts the widget's window on the screen as it stands now, before a blocking pause: pending
+// paint work runs (user input stays queued), the whole window is drawn again over whatever
+// the display uncovered meanwhile (a menu that just closed), and the display has drawn it
+// when this returns.
+void Refresh(QWidget* widget);
 
 // While one exists, pauses return at once and are recorded.
 class PauseRecorder {

@@ -303,7 +303,7 @@ void frmTarot::cmdAuto_Click() {
     lboo = chkLA->isChecked();
     hboo = chkHA->isChecked();
     picMessage->show();
-    repaint();
+    platform::Refresh(this);
     if (!rboo) platform::Sleep(3000);
     copyChoices(false);
 
