@@ -40,7 +40,8 @@ void StartApplication() {
     auto& lock = InstanceLock();
     lock.reset();
     lock = std::make_unique<platform::SingleInstanceLock>(platform::ExecutableName(), g_lockFolder.value_or(QString()));
-    if (!lock->acquired()) {
+    // Where no lock can be had the program runs unguarded rather than turn its user away.
+    if (lock->heldElsewhere()) {
         platform::MsgBox(QStringLiteral("Application is already running"), platform::MsgIcon::Information);
         QuitApplication();
         return;
