@@ -4,6 +4,7 @@
 #include "platform/forms.h"
 #include "platform/messagebox.h"
 #include "platform/settingsstore.h"
+#include "platform/textkeys.h"
 #include "shell/frmOpen.h"
 #include "shell/modHelp.h"
 #include "shell/textshift.h"
@@ -37,6 +38,7 @@ void EndProcess() {
 }  // namespace
 
 void StartApplication() {
+    platform::InstallTextKeyGuard();
     auto& lock = InstanceLock();
     lock.reset();
     lock = std::make_unique<platform::SingleInstanceLock>(platform::ExecutableName(), g_lockFolder.value_or(QString()));
