@@ -21,6 +21,7 @@ MsgResult MsgBox(const QString& text, MsgIcon icon, MsgButtons buttons, bool def
     switch (icon) {
         case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
         case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
         case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     }
     if (buttons == MsgButtons::YesNo) {

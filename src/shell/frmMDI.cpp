@@ -181,17 +181,18 @@ void frmMDI::cmdSave_Click() {
     options.defaultExt = QStringLiteral("trs");
     options.overwritePrompt = true;
     options.title = platform::kProgramTitle;
+    // The dialog completes the name, so that the open, which takes only names ending in "trs",
+    // takes the file, and asks before an existing file is replaced.
     const std::optional<QString> chosen = platform::GetSaveFileName(options);
     if (!chosen || chosen->isEmpty()) return;
+    const QString& path = *chosen;
 
-    // The open takes only names that end in "trs".
-    QString path = *chosen;
-    if (!path.endsWith(QLatin1String("trs"))) path += QStringLiteral(".trs");
-
-    const QByteArray bytes = WriteReadingFile(CurrentReading(State()));
+    // The reading this window shows, whatever was chosen since in another window; never a
+    // file that the open would refuse.
+    const QByteArray bytes = shownReading_ ? WriteReadingFile(*shownReading_) : QByteArray();
     const QFileInfo target(path);
     bool saved = false;
-    if (!target.exists() || (target.isFile() && target.isWritable())) {
+    if (ReadReadingFile(bytes) && (!target.exists() || (target.isFile() && target.isWritable()))) {
         // Written beside the target and renamed over it: the whole file or nothing. The flush
         // comes first because commit does not see a write that fails while it flushes.
         QSaveFile file(path);
@@ -227,6 +228,8 @@ void frmMDI::UnloadForNewReading() {
 
 void ShowReportWindow() {
     frmMDI* window = platform::Get<frmMDI>();
+    // Shown when its reading is complete: that reading is what "&Save" writes.
+    window->shownReading_ = CurrentReading(State());
     window->showMaximized();
     window->raise();
     window->activateWindow();

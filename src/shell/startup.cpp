@@ -4,6 +4,7 @@
 #include "platform/forms.h"
 #include "platform/messagebox.h"
 #include "platform/settingsstore.h"
+#include "platform/textkeys.h"
 #include "shell/frmOpen.h"
 #include "shell/modHelp.h"
 #include "shell/textshift.h"
@@ -39,10 +40,12 @@ void EndProcess() {
 }  // namespace
 
 void StartApplication() {
+    platform::InstallTextKeyGuard();
     auto& lock = InstanceLock();
     lock.reset();
     lock = std::make_unique<platform::SingleInstanceLock>(platform::ExecutableName(), g_lockFolder.value_or(QString()));
-    if (!lock->acquired()) {
+    // Where no lock can be had the program runs unguarded rather than turn its user away.
+    if (lock->heldElsewhere()) {
         platform::MsgBox(QStringLiteral("Application is already running"), platform::MsgIcon::Information);
         QuitApplication();
         return;

@@ -34,7 +34,8 @@ private:
     QuitRecorder* previous_;
 };
 
-// While one exists, the single-instance lock lies in the given folder (else the temp folder).
+// While one exists, the single-instance lock lies in the given folder (else in the user's own
+// lock folder, platform::InstanceLockFolder).
 class ScopedInstanceLockFolder {
 public:
     explicit ScopedInstanceLockFolder(QString folder);
