@@ -23,7 +23,10 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -58,12 +61,12 @@ void Close(QWidget* window, CloseBy how) {
 }
 
 // The classes of the windows on the screen, sorted.
-QStringList VisibleWindows() {
-    QStringList names;
+std::vector<std::string> VisibleWindows() {
+    std::vector<std::string> names;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible()) names << QString::fromLatin1(widget->metaObject()->className());
+        if (widget->isVisible()) names.emplace_back(widget->metaObject()->className());
     }
-    names.sort();
+    std::sort(names.begin(), names.end());
     return names;
 }
 
@@ -73,7 +76,7 @@ struct CloseCase {
     const char* name;
     // Brings the program to the state and closes the window there.
     std::function<void(WindowClose&, CloseBy)> run;
-    QStringList visibleAfter;  // the windows on the screen afterwards
+    std::vector<std::string> visibleAfter;  // the windows on the screen afterwards, sorted
     bool quits;                // the program ended (then with nothing on the screen)
 };
 
@@ -178,7 +181,7 @@ private:
     QTimer timer_;
 };
 
-const QString kExitScreen = QStringLiteral("frmNagScreen2");
+const std::string kExitScreen = "frmNagScreen2";
 
 const CloseCase kCases[] = {
     {"SplashBeforeContinueShows", [](WindowClose& t, CloseBy how) { Close(t.OpenSplash(), how); }, {}, true},
@@ -207,28 +210,28 @@ const CloseCase kCases[] = {
          EXPECT_TRUE(close.fired);
          EXPECT_TRUE(refused);
      },
-     {QStringLiteral("frmMDI")},
+     {"frmMDI"},
      false},
     {"ReportWithTheQuerentHidden", [](WindowClose& t, CloseBy how) { Close(t.OpenReport(), how); }, {kExitScreen}, false},
     {"ReportBesideTheQuerent", [](WindowClose& t, CloseBy how) { Close(t.OpenReportBesideQuerent(), how); },
-     {QStringLiteral("frmFront"), kExitScreen},
+     {"frmFront", kExitScreen},
      false},
     {"AboutFromTheQuerent", [](WindowClose& t, CloseBy how) { t.CloseAboutOpenedBy(t.OpenQuerent()->mnuAbout, how); },
-     {QStringLiteral("frmFront")},
+     {"frmFront"},
      false},
     {"AboutFromTheSelection",
      [](WindowClose& t, CloseBy how) { t.CloseAboutOpenedBy(t.OpenSelection()->mnuAbout, how); },
-     {QStringLiteral("frmTarot")},
+     {"frmTarot"},
      false},
     {"AboutFromTheManual", [](WindowClose& t, CloseBy how) { t.CloseAboutOpenedBy(t.OpenManual()->mnuAbout, how); },
-     {QStringLiteral("frmManual")},
+     {"frmManual"},
      false},
     {"AboutFromTheCardTable",
      [](WindowClose& t, CloseBy how) {
          t.OpenReport();
          t.CloseAboutOpenedBy(platform::Peek<frmAuto>()->mnuAbout, how);
      },
-     {QStringLiteral("frmMDI")},
+     {"frmMDI"},
      false},
     {"ExitScreen",
      [](WindowClose& t, CloseBy how) {
@@ -247,7 +250,7 @@ TEST_P(WindowClose, EndsInItsNavigationOrQuitsAndNeverLeavesTheProgramWithoutAWi
 
     EXPECT_EQ(VisibleWindows(), c.visibleAfter);
     EXPECT_EQ(quits.ends(), c.quits ? 1 : 0);
-    EXPECT_TRUE(quits.ends() > 0 || !VisibleWindows().isEmpty());
+    EXPECT_TRUE(quits.ends() > 0 || !VisibleWindows().empty());
     if (c.quits) {
         EXPECT_TRUE(platform::LoadedForms().empty());
         // The program's lock is given up: a new start is not refused.
