@@ -47,4 +47,9 @@ void Refresh(QWidget* widget) {
 PauseRecorder::PauseRecorder() : previous_(g_pauses) { g_pauses = this; }
 PauseRecorder::~PauseRecorder() { g_pauses = previous_; }
 
+void PauseRecorder::record(int ms) {
+    pauses_.push_back(ms);
+    if (atPause_) atPause_();
+}
+
 }  // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 // Blocking pauses and letting pending events run.
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -27,10 +28,13 @@ public:
     PauseRecorder(const PauseRecorder&) = delete;
     PauseRecorder& operator=(const PauseRecorder&) = delete;
     const std::vector<int>& pauses() const { return pauses_; }
-    void record(int ms) { pauses_.push_back(ms); }
+    void record(int ms);
+    // Runs at every pause, where the thread would block: a test looks at the screen then.
+    void setAtPause(std::function<void()> atPause) { atPause_ = std::move(atPause); }
 
 private:
     std::vector<int> pauses_;
+    std::function<void()> atPause_;
     PauseRecorder* previous_;
 };
 
