@@ -1,9 +1,16 @@
 #include "platform/fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QStringList>
+#include <algorithm>
 
 namespace platform {
+namespace {
+constexpr double kLeastTitlePoints = 10;
+constexpr int kTitleBarItemLines = 8;
+}  // namespace
 
 QString ResolveFontFamily(const QString& family) {
     const QStringList installed = QFontDatabase::families();
@@ -24,6 +31,14 @@ QFont ProgramFont(const QString& family, double pointSize, bool bold) {
         font.setBold(bold);
     }
     return font;
+}
+
+int TitleBarWidth(const QString& title) {
+    QFont font = QGuiApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(std::max(font.pointSizeF(), kLeastTitlePoints));
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + kTitleBarItemLines * metrics.height();
 }
 
 }  // namespace platform
