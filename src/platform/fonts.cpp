@@ -8,6 +8,10 @@
 
 namespace platform {
 namespace {
+// A stand-in family is set a little smaller than the family it stands in for: the windows'
+// boxes were sized for the named family with little room to spare.
+constexpr double kStandInScale = 0.95;
+
 constexpr double kLeastTitlePoints = 10;
 constexpr int kTitleBarItemLines = 8;
 }  // namespace
@@ -23,9 +27,10 @@ QString ResolveFontFamily(const QString& family) {
 
 QFont ProgramFont(const QString& family, double pointSize, bool bold) {
     QFont font(ResolveFontFamily(family));
-    font.setPointSizeF(pointSize);
+    const bool standIn = font.family().compare(family, Qt::CaseInsensitive) != 0;
+    font.setPointSizeF(standIn ? pointSize * kStandInScale : pointSize);
     const bool black = family.compare(QLatin1String("Arial Black"), Qt::CaseInsensitive) == 0;
-    if (black && font.family() != family) {
+    if (black && standIn) {
         font.setWeight(QFont::Black);
     } else {
         font.setBold(bold);

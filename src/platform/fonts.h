@@ -8,7 +8,8 @@ namespace platform {
 // an installed close family when they are missing.
 QString ResolveFontFamily(const QString& family);
 
-// A font as the windows describe it: family, point size, bold.
+// A font as the windows describe it: family, point size, bold. A stand-in for a missing family
+// is set a little smaller.
 QFont ProgramFont(const QString& family, double pointSize, bool bold = false);
 
 // The least width of a window whose whole title the window manager is to show: the title in
