@@ -75,6 +75,8 @@ const BoxCase kBoxes[] = {
      MsgButtons::Ok, "Cards or Spread Pictures are missing.\nPlease Reinstall Software."},
     {"YesNo", "Do you want to check for an update?", MsgIcon::Information, MsgButtons::YesNo,
      "Do you want to check for an update?"},
+    {"ExclamationYesNoTwoLines", "a.trs already exists.\rDo you want to replace it?", MsgIcon::Exclamation,
+     MsgButtons::YesNo, "a.trs already exists.\nDo you want to replace it?"},
     {"NoIconTwoLines", "First line\r\nSecond line", MsgIcon::None, MsgButtons::Ok, "First line\nSecond line"},
 };
 
