@@ -9,6 +9,7 @@
 #include "platform/pause.h"
 #include "platform/richtextbox.h"
 #include "platform/twips.h"
+#include "platform/wholelines.h"
 #include "shell/modHelp.h"
 #include "shell/navigation.h"
 #include "shell/resources.h"
@@ -112,7 +113,7 @@ frmManual::frmManual() {
         p[static_cast<std::size_t>(k)] = box;
     }
 
-    txtDisp = new QPlainTextEdit(client);
+    txtDisp = new platform::WholeLinesTextEdit(client);
     txtDisp->setReadOnly(true);
     txtDisp->setFont(platform::ProgramFont(QStringLiteral("Verdana"), 9.75, true));
     txtDisp->setGeometry(TwipsRect(90, 4620, 7395, 1245));

@@ -1,10 +1,12 @@
 #include "platform/filedialog.h"
 
+#include "platform/fonts.h"
 #include "platform/messagebox.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -21,6 +23,7 @@ std::optional<QString> Run(const FileDialogOptions& options, QFileDialog::Accept
     // before the extension is added.
     if (mode == QFileDialog::AcceptSave) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!selected.isEmpty()) dialog.selectFile(selected);
+    dialog.setMinimumWidth(std::max(dialog.minimumSizeHint().width(), TitleBarWidth(options.title)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();
 }

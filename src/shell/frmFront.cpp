@@ -4,6 +4,7 @@
 #include "platform/fonts.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
+#include "platform/wholelines.h"
 #include "shell/frmMDI.h"
 #include "shell/frmTarot.h"
 #include "shell/modHelp.h"
@@ -114,7 +115,7 @@ frmFront::frmFront() {
     txtCountry->setFont(boxFont);
     txtCountry->setGeometry(TwipsRect(1620, 1410, 3855, 375));
     lblQuestion = label(QStringLiteral("Question"), 120, 2437);
-    txtQuestion = new QPlainTextEdit(client);
+    txtQuestion = new platform::WholeLinesTextEdit(client);
     txtQuestion->setFont(boxFont);
     txtQuestion->setGeometry(TwipsRect(1620, 1890, 3855, 1335));
     txtQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -5,6 +5,7 @@
 #include "platform/fonts.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
+#include "platform/wholelines.h"
 #include "shell/modHelp.h"
 #include "shell/modRTBAutoUrlDetect.h"
 #include "shell/navigation.h"
@@ -78,7 +79,7 @@ frmMDI::frmMDI() : rtbDisp1(new QTextDocument(this)) {
     lblCountry = label(picTop, QStringLiteral("Country"), TwipsRect(7380, 60, 855, 255));
     txtCountry = detail(TwipsRect(8370, 60, 2445, 285));
     lblQ = label(picTop, QStringLiteral("Question"), TwipsRect(90, 450, 855, 255));
-    txtQ = new QPlainTextEdit(picTop);
+    txtQ = new platform::WholeLinesTextEdit(picTop);
     txtQ->setReadOnly(true);
     txtQ->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtQ->setGeometry(TwipsRect(1110, 420, 7485, 375));

@@ -4,6 +4,7 @@
 #include "platform/fonts.h"
 #include "platform/pause.h"
 #include "platform/twips.h"
+#include "platform/wholelines.h"
 #include "shell/frmFront.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
@@ -106,7 +107,7 @@ frmTarot::frmTarot() {
     lblInfo = new QLabel(client);
     SetTextColour(lblInfo, QColor(0, 0, 255));
     lblInfo->setGeometry(TwipsRect(150, 570, 8625, 285));
-    txtQ = new QPlainTextEdit(client);
+    txtQ = new platform::WholeLinesTextEdit(client);
     txtQ->setReadOnly(true);
     txtQ->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     SetTextColour(txtQ, QColor(0, 0, 255));
@@ -117,7 +118,7 @@ frmTarot::frmTarot() {
     Label4[1] = heading(QStringLiteral("Select Spread"), 5280, 1620);
     lstOption = new QListWidget(client);
     lstOption->setGeometry(TwipsRect(5280, 1890, 3495, 1230));
-    txtDisp = new QPlainTextEdit(client);
+    txtDisp = new platform::WholeLinesTextEdit(client);
     txtDisp->setReadOnly(true);
     txtDisp->setFont(bold);
     txtDisp->setGeometry(TwipsRect(120, 1530, 2775, 3735));
