@@ -1,5 +1,6 @@
 #pragma once
 // The default printer. Prints a rich-text document without a dialog.
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,8 @@ public:
     PrinterRecorder& operator=(const PrinterRecorder&) = delete;
 
     void setNoPrinter(bool none) { noPrinter_ = none; }
+    // The paper and margins of the PDF pages; unset, those of a PDF printer.
+    void setPageLayout(const QPageLayout& layout) { pageLayout_ = layout; }
     const QStringList& printedTexts() const { return texts_; }
     const QStringList& pdfFiles() const { return pdfs_; }
     bool print(const QTextDocument& document);
@@ -27,6 +30,7 @@ public:
 private:
     QString folder_;
     bool noPrinter_ = false;
+    QPageLayout pageLayout_;
     QStringList texts_;
     QStringList pdfs_;
     PrinterRecorder* previous_;

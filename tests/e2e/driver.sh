@@ -1,5 +1,6 @@
-# Drives the real program under a private virtual X server, as a person would: keys and clicks
-# only. Sourced by the scenario scripts, which are called as
+# Drives the real program under a private virtual X server and the openbox window manager, as a
+# person would: keys, clicks and the window manager's closes only. Sourced by the scenario
+# scripts, which are called as
 #   <scenario>.sh <program> <screenshot folder>
 # Every step waits a bounded time; a step that does not happen fails the test with its name.
 set -euo pipefail
@@ -10,6 +11,7 @@ E2E_WAIT=${E2E_WAIT:-30}   # seconds one step may take
 E2E_STEP="setting up"
 E2E_PIDS=()
 E2E_XVFB=""
+E2E_WM=""
 # Never the display of the person running the tests.
 unset DISPLAY
 
@@ -17,7 +19,7 @@ readonly MAIN_CAPTION="CV Vezor Adarizu Dudiruvo v1.55"
 readonly BOX_CAPTION="CV Vezor Adarizu Dudiruvo"    # message boxes and the save dialog
 readonly OPEN_CAPTION="Select the source file"
 
-for tool in Xvfb xdotool xclip import; do
+for tool in Xvfb openbox wmctrl xdotool xwininfo xclip import; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIPPED: $tool is not installed (./test.sh installs it)"
         exit 77
@@ -33,7 +35,7 @@ fail() {
     echo "FAILED at step \"$E2E_STEP\": $*" >&2
     # What the screen showed when the step failed.
     if [ -n "${DISPLAY:-}" ]; then
-        import -window root "$E2E_SCREENS/failed-$(basename "$0" .sh).png" 2>/dev/null || true
+        grab -window root "$E2E_SCREENS/failed-$(basename "$0" .sh).png" 2>/dev/null || true
     fi
     for log in "${E2E_TMP:-/nonexistent}"/program-*.log; do
         if [ -s "$log" ]; then echo "--- $log" >&2; tail -n 20 "$log" >&2; fi
@@ -59,6 +61,10 @@ cleanup() {
     for pid in "${E2E_PIDS[@]}"; do
         wait "$pid" 2>/dev/null || true
     done
+    if [ -n "$E2E_WM" ]; then
+        kill "$E2E_WM" 2>/dev/null || true
+        wait "$E2E_WM" 2>/dev/null || true
+    fi
     if [ -n "$E2E_XVFB" ]; then
         kill "$E2E_XVFB" 2>/dev/null || true
         wait "$E2E_XVFB" 2>/dev/null || true
@@ -91,7 +97,14 @@ start_display() {
     DISPLAY=":$(tr -d '\n' <"$E2E_TMP/display")"
     export DISPLAY
     echo "   display $DISPLAY"
+    step "start the window manager"
+    HOME="$E2E_TMP/home" openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+    E2E_WM=$!
+    wait_until "the window manager start" wm_ready
 }
+
+# True once a window manager runs on the display.
+wm_ready() { wmctrl -m >/dev/null 2>&1; }
 
 # --- the program --------------------------------------------------------------------------
 
@@ -143,20 +156,27 @@ window_is() {
     esac
 }
 
+# The client area of window $1 on the screen: "x y width height". (xdotool's position counts the
+# window manager's frame twice.)
+client_geometry() {
+    xwininfo -id "$1" 2>/dev/null | awk '
+        /Absolute upper-left X:/ { x = $NF }
+        /Absolute upper-left Y:/ { y = $NF }
+        /^ *Width:/ { w = $NF }
+        /^ *Height:/ { h = $NF }
+        END { if (h == "") exit 1; print x, y, w, h }'
+}
+
 # Finds a visible window of process $PID of the kind; sets FOUND to "id x y width height".
 find_window() {
-    local kind=$1 id caption X Y WIDTH HEIGHT SCREEN WINDOW
+    local kind=$1 id caption geometry x y w h
     for id in $(xdotool search --all --onlyvisible --pid "$PID" --name '' 2>/dev/null); do
+        # The window may go away between the search and these questions.
         caption=$(xdotool getwindowname "$id" 2>/dev/null) || continue
-        # The window may go away between the search and this question.
-        local geometry
-        geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
-        [ -n "$geometry" ] || continue
-        WIDTH=""; HEIGHT=""
-        eval "$geometry"
-        [ -n "$WIDTH" ] && [ -n "$HEIGHT" ] || continue
-        if window_is "$kind" "$caption" "$WIDTH" "$HEIGHT"; then
-            FOUND="$id $X $Y $WIDTH $HEIGHT"
+        geometry=$(client_geometry "$id") || continue
+        read -r x y w h <<<"$geometry"
+        if window_is "$kind" "$caption" "$w" "$h"; then
+            FOUND="$id $x $y $w $h"
             return 0
         fi
     done
@@ -178,19 +198,22 @@ expect_no_window() { ! find_window "$1" || fail "a $1 window showed"; }
 # The visible windows of process $PID.
 window_count() { xdotool search --all --onlyvisible --pid "$PID" --name "" 2>/dev/null | wc -l; }
 
+# ImageMagick's import, bounded: it waits for ever on a window that has gone.
+grab() { timeout 10 import "$@"; }
+
 # True once the window has been painted: its top left corner is no longer the black of a
 # fresh X window.
 painted() { local have; have=$(pixel 3 3) && [ -n "$have" ] && [ "$have" != "0,0,0" ]; }
 
 screenshot() {
     wait_until "the window being painted" painted
-    import -window "$WIN" "$E2E_SCREENS/$1.png" || fail "no screenshot $1"
+    grab -window "$WIN" "$E2E_SCREENS/$1.png" || fail "no screenshot $1"
     echo "   screenshot $E2E_SCREENS/$1.png"
 }
 
 # The colour "r,g,b" of the pixel at x, y of the current window.
 pixel() {
-    import -window "$WIN" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+    grab -window "$WIN" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
         sed -n 's/^0,0: (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
 
@@ -203,6 +226,65 @@ pixel_is() {
     (( (r - $3) ** 2 < 100 && (g - $4) ** 2 < 100 && (b - $5) ** 2 < 100 ))
 }
 
+# --- lists ------------------------------------------------------------------------------
+
+# True when $1 is one of the further arguments. (Not "printf | grep -q": under pipefail that
+# fails whenever grep leaves before printf has written every line.)
+is_one_of() {
+    local want=$1 item
+    shift
+    for item in "$@"; do [ "$item" = "$want" ] && return 0; done
+    return 1
+}
+
+# --- the window manager -------------------------------------------------------------------
+# For the helpers below, a window is given by its id; without one, the current window WIN.
+
+# True while window $1 is shown on the screen.
+window_visible() { [[ $(xwininfo -id "$1" 2>/dev/null) == *"Map State: IsViewable"* ]]; }
+window_hidden() { ! window_visible "$1"; }
+window_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+
+# Asks the window manager to close the window, as its title bar's close box does.
+close_window() { wmctrl -i -c "${1:-$WIN}" || fail "the window manager did not take the close"; }
+
+# Has the window manager give the window the focus, and waits until it has it.
+focus_window() {
+    local id=${1:-$WIN}
+    xdotool windowactivate "$id" 2>/dev/null || true
+    wait_until "window $id taking the focus" window_active "$id"
+}
+
+# Gives the window the focus and presses Alt+F4, the window manager's key for closing it.
+alt_f4() {
+    focus_window "${1:-$WIN}"
+    keys alt+F4
+}
+
+# Waits until the window is no longer shown.
+wait_closed() {
+    local id=${1:-$WIN}
+    wait_until "window $id going away" window_hidden "$id"
+}
+
+# After a window went away: waits until process $PID shows a window again or ends, and checks
+# that an end was with status 0. A process living on without a window fails the step.
+expect_window_or_clean_exit() {
+    wait_until "a window of the program showing or the program ending" window_or_end
+    if process_ended "$PID"; then expect_clean_exit "$PID"; fi
+}
+window_or_end() { process_ended "$PID" || [ "$(window_count)" -gt 0 ]; }
+
+# Starts another copy of the program and checks that the start is not refused: its splash window
+# shows, not the message box of a copy already running. PID becomes the new copy.
+expect_new_start() {
+    start_program
+    wait_until "the new copy's splash window or a message box showing" splash_or_message
+    find_window splash || fail "the new copy shows a message box: its start was refused"
+    read -r WIN WX WY WW WH <<<"$FOUND"
+}
+splash_or_message() { find_window splash || find_window message; }
+
 # --- keys and clicks ----------------------------------------------------------------------
 
 px() { echo $(( ($1 + 7) / 15 )); }   # twips to pixels
@@ -212,11 +294,20 @@ px() { echo $(( ($1 + 7) / 15 )); }   # twips to pixels
 click_control() {
     local x=$((WX + $(px "$1") + $(px "$3") / 2))
     local y=$((WY + ${5:-0} + $(px "$2") + $(px "$4") / 2))
-    xdotool mousemove --sync "$x" "$y" click 1
+    click_screen "$x" "$y"
 }
 
 # Clicks at pixel x, y of the current window.
-click_at() { xdotool mousemove --sync $((WX + $1)) $((WY + $2)) click 1; }
+click_at() { click_screen $((WX + $1)) $((WY + $2)); }
+
+# Clicks at pixel x, y of the screen. (A synchronous move to where the pointer already is waits
+# for a motion that never comes.)
+click_screen() {
+    local X Y SCREEN WINDOW
+    eval "$(xdotool getmouselocation --shell)"
+    if [ "$X" != "$1" ] || [ "$Y" != "$2" ]; then xdotool mousemove --sync "$1" "$2"; fi
+    xdotool click 1
+}
 
 keys() { xdotool key --delay 60 "$@"; }
 type_text() { xdotool type --delay 40 -- "$1"; }
@@ -306,15 +397,11 @@ read_records() {
     distinct=$(printf '%s\n' "${CARDS[@]}" | sort -u | wc -l)
     [ "$distinct" -eq "${#CARDS[@]}" ] || fail "a card was drawn twice: ${CARDS[*]}"
     for id in "${REVERSED[@]}"; do
-        printf '%s\n' "${CARDS[@]}" | grep -qx "$id" || fail "reversed card $id is not on the table"
+        is_one_of "$id" "${CARDS[@]}" || fail "reversed card $id is not on the table"
     done
 }
 
-is_reversed() {
-    local id
-    for id in "${REVERSED[@]}"; do [ "$id" = "$1" ] && return 0; done
-    return 1
-}
+is_reversed() { is_one_of "$1" "${REVERSED[@]}"; }
 
 # --- the report ---------------------------------------------------------------------------
 
@@ -417,8 +504,8 @@ copy_report() {
 click_report_link() {
     local left width height x y
     left=$((WW - $(px 3735))) width=$(px 3735) height=$((WH / 2))
-    read -r x y < <(import -window "$WIN" -crop "${width}x${height}+${left}+0" +repage -depth 8 txt:- 2>/dev/null |
-        awk -F'[,: ]+' '/#0000FF/ { print $1, $2; exit }')
+    read -r x y < <(grab -window "$WIN" -crop "${width}x${height}+${left}+0" +repage -depth 8 txt:- 2>/dev/null |
+        awk -F'[,: ]+' '/#0000FF/ && !found { print $1, $2; found = 1 }')
     [ -n "$x" ] || fail "the report shows no web address in link blue"
     click_at $((left + x)) "$y"
 }
