@@ -484,7 +484,7 @@ querent_to_selection() {
 # Opens the About box from the Help menu, the second in the current window's menu bar, and
 # makes the About box the current window. $1: the window's kind; $2: its menu bar's height.
 open_about() {
-    step "\"About &Software\" in the $1 window's Help menu opens the About box"
+    step "\"About Software\" in the $1 window's Help menu opens the About box"
     # The first menu, then the one to its right; "About" is the last entry of every Help menu.
     click_at 12 $(($2 / 2))
     keys Right Up Return
