@@ -14,6 +14,7 @@
 #include "shell/frmTarot.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"
+#include "manual/duringdeal.h"
 #include "support/windowtest.h"
 
 #include <QAction>
@@ -565,26 +566,6 @@ TEST_F(ManualReading, AMissingCardPictureShowsNoOtherCard) {
 }
 
 // -- Input while the deal runs --------------------------------------------------------------
-
-// Fires once the window's deal is under way, from inside the deal's pending-event runs.
-class DuringDeal {
-public:
-    DuringDeal(frmManual* window, std::function<void()> action) : window_(window), action_(std::move(action)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (!window_ || !window_->isDealing()) return;
-            timer_.stop();
-            fired = true;
-            action_();
-        });
-        timer_.start(0);
-    }
-    bool fired = false;
-
-private:
-    QPointer<frmManual> window_;
-    std::function<void()> action_;
-    QTimer timer_;
-};
 
 void PostClick(QWidget* widget) {
     const QPointF at(widget->width() / 2.0, widget->height() / 2.0);

@@ -12,6 +12,7 @@
 #include "shell/frmTarot.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"
+#include "manual/duringdeal.h"
 #include "support/windowtest.h"
 
 #include <QAction>
@@ -19,7 +20,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QListWidget>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -159,26 +159,6 @@ public:
     }
 
     ScopedInstanceLockFolder locks;
-};
-
-// Runs the action once, while the manual window's deal is under way.
-class DuringDeal {
-public:
-    DuringDeal(frmManual* window, std::function<void()> action) : window_(window), action_(std::move(action)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (!window_ || !window_->isDealing()) return;
-            timer_.stop();
-            fired = true;
-            action_();
-        });
-        timer_.start(0);
-    }
-    bool fired = false;
-
-private:
-    QPointer<frmManual> window_;
-    std::function<void()> action_;
-    QTimer timer_;
 };
 
 const std::string kExitScreen = "frmNagScreen2";
