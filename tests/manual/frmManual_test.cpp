@@ -14,6 +14,7 @@
 #include "shell/frmTarot.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"
+
 #include "manual/duringdeal.h"
 #include "support/windowtest.h"
 

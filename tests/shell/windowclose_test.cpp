@@ -12,6 +12,7 @@
 #include "shell/frmTarot.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"
+
 #include "manual/duringdeal.h"
 #include "support/windowtest.h"
 
@@ -77,7 +78,7 @@ struct CloseCase {
     // Brings the program to the state and closes the window there.
     std::function<void(WindowClose&, CloseBy)> run;
     std::vector<std::string> visibleAfter;  // the windows on the screen afterwards, sorted
-    bool quits;                // the program ended (then with nothing on the screen)
+    bool quits;  // the program ended (then with nothing on the screen)
 };
 
 void PrintTo(const CloseCase& c, std::ostream* os) { *os << c.name; }
