@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # A person's whole road through an automatic reading: splash, querent details, a Celtic Cross
-# with reversed cards allowed, the report, saving it, "Start Again", opening the saved reading,
-# and leaving through the exit screen.
+# with reversed cards allowed, the report, saving it (and the question before a file is
+# replaced), "Start Again", opening the saved reading, and leaving through the exit screen.
 source "$(dirname "$0")/driver.sh"
 
 readonly READING="$E2E_TMP/celtic cross.trs"
+readonly OLDER="$E2E_TMP/mine.txt.trs"
 TITLES=("Card 1: The Covering" "Card 2: The Crossing" "Card 3: The Root" "Card 4: The Past"
     "Card 5: The Crown" "Card 6: The Future" "Card 7: The Questioner" "Card 8: The House"
     "Card 9: The Inside" "Card 10: The Outcome")
@@ -82,6 +83,28 @@ echo "   cards ${CARDS[*]}; reversed ${REVERSED[*]:-none}"
 
 step "the report shows the file's cards"
 check_report "$E2E_TMP/report-cast.txt" "Spread Type - Celtic Cross Spread"
+
+step "\"&Save\" to the name of a file that exists asks first; \"No\", the default, keeps the file"
+printf 'an older reading' >"$OLDER"
+keys alt+s
+wait_window savedialog
+enter_file_name "${OLDER%.trs}"    # the save adds ".trs"
+wait_window message
+screenshot replace-question
+keys Return
+wait_window_gone message
+wait_window savedialog
+[ "$(cat "$OLDER")" = "an older reading" ] || fail "the file was changed"
+
+step "the save dialog again, and \"Yes\" replaces the file"
+enter_file_name "${OLDER%.trs}"
+wait_window message
+keys alt+y
+wait_window_gone message
+wait_window_gone savedialog
+wait_window report
+expect_no_window message
+cmp -s "$READING" "$OLDER" || fail "the replaced file is not the reading as saved before"
 
 step "\"Start Again\" brings back the querent window with the last entries"
 click_report_row_button 0
