@@ -12,6 +12,7 @@ E2E_STEP="setting up"
 E2E_PIDS=()
 E2E_XVFB=""
 E2E_WM=""
+E2E_AT_EXIT=()
 # Never the display of the person running the tests.
 unset DISPLAY
 
@@ -61,6 +62,9 @@ cleanup() {
     for pid in "${E2E_PIDS[@]}"; do
         wait "$pid" 2>/dev/null || true
     done
+    for fn in "${E2E_AT_EXIT[@]}"; do
+        "$fn" || true
+    done
     if [ -n "$E2E_WM" ]; then
         kill "$E2E_WM" 2>/dev/null || true
         wait "$E2E_WM" 2>/dev/null || true
@@ -72,6 +76,9 @@ cleanup() {
     rm -rf "$E2E_TMP"
     exit "$status"
 }
+
+# Runs function $1 when the test ends, however it ends, after the program has been stopped.
+at_exit() { E2E_AT_EXIT+=("$1"); }
 
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/vad-e2e.XXXXXX")
 trap cleanup EXIT
@@ -109,11 +116,12 @@ wm_ready() { wmctrl -m >/dev/null 2>&1; }
 # --- the program --------------------------------------------------------------------------
 
 # Starts the program found at $1 (default: the built one) with a home, settings folder and
-# temp folder of this test only; sets PID.
+# temp folder of this test only; sets PID. The sanitizers' options and the print server
+# (CUPS_SERVER) pass through.
 start_program() {
     local program=${1:-$E2E_PROGRAM}
     local passed=()
-    for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
+    for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS CUPS_SERVER; do
         if [ -n "${!name:-}" ]; then passed+=("$name=${!name}"); fi
     done
     env -i PATH="$E2E_TMP/bin:$PATH" LANG=C.UTF-8 DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb \
