@@ -102,7 +102,9 @@ CONF
 }
 
 # True once the queue has a finished job and nothing waiting.
-job_finished() { [ -n "$(lpstat -W completed -o "$QUEUE" 2>/dev/null)" ] && [ -z "$(lpstat -o "$QUEUE" 2>/dev/null)" ]; }
+job_finished() {
+    [ -n "$(lpstat -W completed -o "$QUEUE" 2>/dev/null)" ] && [ -z "$(lpstat -o "$QUEUE" 2>/dev/null)" ]
+}
 
 pdf_pages() { pdfinfo "$1" 2>/dev/null | sed -n 's/^Pages: *//p'; }
 pdf_page_size() { pdfinfo "$1" 2>/dev/null | sed -n 's/^Page size: *\([0-9.]* x [0-9.]*\).*/\1/p'; }
