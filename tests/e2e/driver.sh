@@ -38,7 +38,7 @@ fail() {
     if [ -n "${DISPLAY:-}" ]; then
         grab -window root "$E2E_SCREENS/failed-$(basename "$0" .sh).png" 2>/dev/null || true
     fi
-    for log in "${E2E_TMP:-/nonexistent}"/program-*.log; do
+    for log in "${E2E_TMP:-/nonexistent}"/{program-*,openbox}.log; do
         if [ -s "$log" ]; then echo "--- $log" >&2; tail -n 20 "$log" >&2; fi
     done
     exit 1
@@ -98,20 +98,33 @@ display_ready() { [[ $(cat "$E2E_TMP/display" 2>/dev/null) == *[0-9] ]] && [[ $(
 
 start_display() {
     step "start a private X server"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
+    # No reset of the server when its last client leaves: the checks below come and go.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
     E2E_XVFB=$!
     wait_until "the X server start" display_ready
     DISPLAY=":$(tr -d '\n' <"$E2E_TMP/display")"
     export DISPLAY
     echo "   display $DISPLAY"
     step "start the window manager"
-    HOME="$E2E_TMP/home" openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
-    E2E_WM=$!
+    start_wm
     wait_until "the window manager start" wm_ready
 }
 
-# True once a window manager runs on the display.
-wm_ready() { wmctrl -m >/dev/null 2>&1; }
+start_wm() {
+    HOME="$E2E_TMP/home" openbox --sm-disable >>"$E2E_TMP/openbox.log" 2>&1 &
+    E2E_WM=$!
+}
+
+# True once a window manager runs on the display. An openbox that could not reach the display
+# (seen, rarely, while other X servers start beside this one) is started again.
+wm_ready() {
+    wmctrl -m >/dev/null 2>&1 && return 0
+    if process_ended "$E2E_WM"; then
+        wait "$E2E_WM" 2>/dev/null || true
+        start_wm
+    fi
+    return 1
+}
 
 # --- the program --------------------------------------------------------------------------
 
