@@ -10,21 +10,18 @@
 #include "platform/pause.h"
 #include "platform/richtextbox.h"
 #include "platform/twips.h"
-#include "shell/modHelp.h"
 #include "shell/navigation.h"
 #include "shell/resources.h"
+#include "shell/windowparts.h"
 #include "state/readingstate.h"
 
 #include <QAction>
-#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
 
 namespace {
-
-const QString kCaption = QStringLiteral("CV Vezor Adarizu Dudiruvo v1.55");
 
 // The card table's client area and the number labels, in twips.
 constexpr int kTableWidth = 16110;
@@ -52,14 +49,6 @@ QPixmap DesignPicture() {
     return back;
 }
 
-QIcon ProgramIcon() {
-    InitPictureResources();
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/pictures/icon32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/pictures/icon16.png"), QSize(16, 16));
-    return icon;
-}
-
 // A box whose picture cannot be loaded shows no card: a face it showed before is emptied, and
 // its design back or emptiness stays, upright.
 void ShowNoFace(CardBox& box) {
@@ -74,8 +63,8 @@ void ShowNoFace(CardBox& box) {
 }  // namespace
 
 frmAuto::frmAuto() {
-    setWindowTitle(kCaption);
-    setWindowIcon(ProgramIcon());
+    setWindowTitle(QString::fromLatin1(windowparts::kCaption));
+    setWindowIcon(windowparts::ApplicationIcon());
     setFixedSize(platform::TwipsToPixels(kTableWidth), platform::TwipsToPixels(kTableHeight));
     setAutoFillBackground(true);
     QPalette table = palette();
@@ -125,24 +114,16 @@ void frmAuto::BuildMenus() {
     connect(mnuStart, &QAction::triggered, this, [] { PressReportRestart(); });
     connect(mnuExit, &QAction::triggered, this, [] { PressReportExit(); });
 
-    mnuHelp = new QMenu(QStringLiteral("&Help"), this);
-    mnuHelpOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
-    mnuVisitOnline = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
-    mnuHelp->addSeparator();
-    mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
-    mnuHelp->addSeparator();
-    mnuAbout = mnuHelp->addAction(QStringLiteral("About &Software"));
-    connect(mnuHelpOnline, &QAction::triggered, this, [] { OpenHelpWebPage(); });
-    connect(mnuVisitOnline, &QAction::triggered, this, [] { OpenHomePage(); });
-    connect(mnuUpdate, &QAction::triggered, this, [] { OpenDownloadWebPage(); });
-    connect(mnuAbout, &QAction::triggered, this, [] { ShowAboutBox(); });
-
-    mnuDonate = new QAction(QStringLiteral("Donate"), this);
-    connect(mnuDonate, &QAction::triggered, this, [] { OpenDonatePage(); });
-    // Switched off: shown greyed, never chosen.
-    mnuMakeMoney = new QAction(QStringLiteral("Make Money &Online"), this);
-    mnuMakeMoney->setEnabled(false);
-    connect(mnuMakeMoney, &QAction::triggered, this, [] { OpenFullyBrandedPage(); });
+    helpMenus_ = windowparts::MakeHelpAndDonateMenus(
+        this, {QStringLiteral("&Help"), QStringLiteral("&Online Help"), QStringLiteral("&Visit Us Online"),
+               QStringLiteral("Check for Software &Update"), QStringLiteral("About &Software")});
+    mnuHelp = helpMenus_.help;
+    mnuHelpOnline = helpMenus_.online;
+    mnuVisitOnline = helpMenus_.visit;
+    mnuUpdate = helpMenus_.update;
+    mnuAbout = helpMenus_.about;
+    mnuDonate = helpMenus_.donate;
+    mnuMakeMoney = helpMenus_.makeMoney;
 }
 
 void frmAuto::InstallMenus() {
@@ -150,18 +131,14 @@ void frmAuto::InstallMenus() {
     if (!bar || bar == installedIn_) return;
     RemoveMenus();
     bar->addMenu(mnuFile);
-    bar->addMenu(mnuHelp);
-    bar->addAction(mnuDonate);
-    bar->addAction(mnuMakeMoney);
+    helpMenus_.AddTo(bar);
     installedIn_ = bar;
 }
 
 void frmAuto::RemoveMenus() {
     if (!installedIn_) return;
     installedIn_->removeAction(mnuFile->menuAction());
-    installedIn_->removeAction(mnuHelp->menuAction());
-    installedIn_->removeAction(mnuDonate);
-    installedIn_->removeAction(mnuMakeMoney);
+    helpMenus_.RemoveFrom(installedIn_);
     installedIn_ = nullptr;
 }
 

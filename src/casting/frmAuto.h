@@ -5,6 +5,7 @@
 // casting routine the options call for.
 #include "casting/engine.h"
 #include "platform/forms.h"
+#include "shell/windowparts.h"
 
 #include <QPointer>
 #include <QString>
@@ -90,6 +91,7 @@ private:
     std::array<CardBox*, kBoxCount> boxes_{};
     std::array<QLabel*, kBoxCount> labels_{};
     QPixmap objCardPicture;
+    windowparts::HelpAndDonateMenus helpMenus_;
     QPointer<QMenuBar> installedIn_;
 };
 

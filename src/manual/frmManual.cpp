@@ -9,10 +9,11 @@
 #include "platform/pause.h"
 #include "platform/richtextbox.h"
 #include "platform/twips.h"
-#include "shell/frmFront.h"
+#include "platform/wholelines.h"
 #include "shell/modHelp.h"
 #include "shell/navigation.h"
 #include "shell/resources.h"
+#include "shell/windowparts.h"
 #include "state/readingstate.h"
 
 #include <QAction>
@@ -82,7 +83,7 @@ frmManual::frmManual() {
     setWindowTitle(QString::fromLatin1(windowparts::kCaption));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    windowparts::SetProgramIcon(this);
+    setWindowIcon(windowparts::ApplicationIcon());
     setFont(platform::ProgramFont(QStringLiteral("Verdana"), 8.25));
 
     auto* client = new QWidget(this);
@@ -112,7 +113,7 @@ frmManual::frmManual() {
         p[static_cast<std::size_t>(k)] = box;
     }
 
-    txtDisp = new QPlainTextEdit(client);
+    txtDisp = new platform::WholeLinesTextEdit(client);
     txtDisp->setReadOnly(true);
     txtDisp->setFont(platform::ProgramFont(QStringLiteral("Verdana"), 9.75, true));
     txtDisp->setGeometry(TwipsRect(90, 4620, 7395, 1245));
@@ -160,18 +161,20 @@ void frmManual::buildMenus() {
     mnuStart = mnuFile->addAction(QStringLiteral("&Start Again"), this, &frmManual::mnuStart_Click);
     mnuExit = mnuFile->addAction(QStringLiteral("&Exit"), this, &frmManual::mnuExit_Click);
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"), this, &frmManual::mnuOnline_Click);
-    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"), this, &frmManual::mnuVisit_Click);
-    mnuHelp->addSeparator();
-    mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"), this, &frmManual::mnuUpdate_Click);
-    mnuHelp->addSeparator();
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"), this, &frmManual::mnuAbout_Click);
-
-    mnuDona = menuBar()->addAction(QStringLiteral("Donate"), this, &frmManual::mnuDona_Click);
-    // Switched off: shown greyed, never chosen.
-    mnuMakeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"), this, &frmManual::mnuMakeMoney_Click);
-    mnuMakeMoney->setEnabled(false);
+    const windowparts::HelpAndDonateMenus menus = windowparts::MakeHelpAndDonateMenus(
+        this,
+        {QStringLiteral("&Help"), QStringLiteral("&Online Help"), QStringLiteral("&Visit Us Online"),
+         QStringLiteral("Check for Software &Update"), QStringLiteral("&About Software")},
+        {[this] { mnuOnline_Click(); }, [this] { mnuVisit_Click(); }, [this] { mnuUpdate_Click(); },
+         [this] { mnuAbout_Click(); }, [this] { mnuDona_Click(); }, [this] { mnuMakeMoney_Click(); }});
+    menus.AddTo(menuBar());
+    mnuHelp = menus.help;
+    mnuOnline = menus.online;
+    mnuVisit = menus.visit;
+    mnuUpdate = menus.update;
+    mnuAbout = menus.about;
+    mnuDona = menus.donate;
+    mnuMakeMoney = menus.makeMoney;
 }
 
 void frmManual::Form_Load() {
@@ -309,7 +312,7 @@ void frmManual::Deal() {
 
         picMessage->show();
         picMessage->raise();
-        repaint();
+        platform::Refresh(this);
         platform::Sleep(3000);
 
         // Every deal starts from an empty reading, so it never needs more cards than the pool has.

@@ -2,13 +2,33 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 namespace {
 std::optional<QString> g_programFolder;
+
+// The folder's status, when it is a folder that belongs to this user.
+std::optional<struct stat> OwnFolder(const QByteArray& path) {
+    struct stat status {};
+    if (path.isEmpty() || ::stat(path.constData(), &status) != 0) return std::nullopt;
+    if (!S_ISDIR(status.st_mode) || status.st_uid != ::geteuid()) return std::nullopt;
+    return status;
 }
+
+// A folder of this user's that no one else may enter.
+bool IsPrivateFolder(const QByteArray& path) {
+    const std::optional<struct stat> status = OwnFolder(path);
+    return status && (status->st_mode & 077) == 0;
+}
+}  // namespace
 
 QString ProgramFolder() {
     if (g_programFolder) return *g_programFolder;
@@ -26,18 +46,44 @@ ScopedProgramFolder::ScopedProgramFolder(QString folder) : previous_(g_programFo
 }
 ScopedProgramFolder::~ScopedProgramFolder() { g_programFolder = previous_; }
 
+QString InstanceLockFolder() {
+    // Qt's RuntimeLocation would fall back to a folder in the shared temp folder.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (IsPrivateFolder(QFile::encodeName(runtime))) return runtime;
+
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty()) return {};
+    const QString own = cache + QLatin1Char('/') + ExecutableName();
+    const QByteArray native = QFile::encodeName(own);
+    QDir().mkpath(own);
+    if (OwnFolder(native)) ::chmod(native.constData(), 0700);
+    return IsPrivateFolder(native) ? own : QString();
+}
+
 SingleInstanceLock::SingleInstanceLock(const QString& name, const QString& folder) {
-    const QString dir = folder.isEmpty() ? QDir::tempPath() : folder;
-    lock_ = std::make_unique<QLockFile>(dir + QLatin1Char('/') + name + QLatin1String(".lock"));
-    lock_->setStaleLockTime(0);  // only a lock whose process is gone counts as stale
-    // tryLock removes a lock whose owning process is gone; a live owner keeps it.
-    acquired_ = lock_->tryLock(0);
+    const QString dir = folder.isEmpty() ? InstanceLockFolder() : folder;
+    if (dir.isEmpty()) return;
+    const QByteArray path = QFile::encodeName(dir + QLatin1Char('/') + name + QLatin1String(".lock"));
+    // The system's lock on the open file ends with the process. The file stays when the lock
+    // is given up: removing it would let two runs lock two files. Programs started from here
+    // (the browser) do not inherit the lock; a lock file that may only be read locks as well;
+    // a link or a pipe in its place is never followed or waited on.
+    constexpr int kFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+    fd_ = ::open(path.constData(), O_RDWR | O_CREAT | kFlags, 0600);
+    if (fd_ < 0) fd_ = ::open(path.constData(), O_RDONLY | kFlags);
+    if (fd_ < 0) return;
+    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
+    heldElsewhere_ = errno == EWOULDBLOCK;
+    ::close(fd_);
+    fd_ = -1;
 }
 
 SingleInstanceLock::~SingleInstanceLock() {
-    if (acquired_) lock_->unlock();
+    if (fd_ >= 0) ::close(fd_);
 }
 
-bool SingleInstanceLock::acquired() const { return acquired_; }
+bool SingleInstanceLock::acquired() const { return fd_ >= 0; }
+
+bool SingleInstanceLock::heldElsewhere() const { return heldElsewhere_; }
 
 }  // namespace platform

@@ -1,10 +1,7 @@
 #pragma once
 // Facts about the running program: its folder, its executable name, whether it runs already.
 #include <QString>
-#include <memory>
 #include <optional>
-
-class QLockFile;
 
 namespace platform {
 
@@ -24,18 +21,28 @@ private:
     std::optional<QString> previous_;
 };
 
-// Holds a lock named after the executable for as long as it lives; a stale lock left by a
-// crashed run is recovered.
+// The folder for the user's own locks: the session's runtime folder ($XDG_RUNTIME_DIR) when
+// it belongs to the user alone, else a folder of the program's in the user's cache folder,
+// made with mode 0700. Empty when neither can be had.
+QString InstanceLockFolder();
+
+// Holds the lock named after the program in a folder (by default InstanceLockFolder) for as
+// long as it lives. The lock goes with the process that holds it: a crashed run leaves none.
 class SingleInstanceLock {
 public:
     explicit SingleInstanceLock(const QString& name, const QString& folder = {});
     ~SingleInstanceLock();
-    // True when no other instance holds the lock.
+    SingleInstanceLock(const SingleInstanceLock&) = delete;
+    SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
+    // True when this one holds the lock.
     bool acquired() const;
+    // True when another running instance holds it. When no lock can be had at all (no folder,
+    // a lock file that cannot be opened) neither is true.
+    bool heldElsewhere() const;
 
 private:
-    std::unique_ptr<QLockFile> lock_;
-    bool acquired_ = false;
+    int fd_ = -1;
+    bool heldElsewhere_ = false;
 };
 
 }  // namespace platform

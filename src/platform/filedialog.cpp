@@ -1,20 +1,29 @@
 #include "platform/filedialog.h"
 
+#include "platform/fonts.h"
+#include "platform/messagebox.h"
+
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <algorithm>
 
 namespace platform {
 namespace {
 FileDialogScript* g_script = nullptr;
 
-std::optional<QString> Run(const FileDialogOptions& options, QFileDialog::AcceptMode mode) {
+std::optional<QString> Run(const FileDialogOptions& options, QFileDialog::AcceptMode mode, const QString& selected = {}) {
     if (g_script) return g_script->take(options);
     QFileDialog dialog(QApplication::activeWindow(), options.title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilter(QtFilter(options.filter));
-    dialog.setDefaultSuffix(options.defaultExt);
-    if (!options.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (mode == QFileDialog::AcceptOpen) dialog.setDefaultSuffix(options.defaultExt);
+    // The save asks about the completed name itself: the dialog would ask about the name
+    // before the extension is added.
+    if (mode == QFileDialog::AcceptSave) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!selected.isEmpty()) dialog.selectFile(selected);
+    dialog.setMinimumWidth(std::max(dialog.minimumSizeHint().width(), TitleBarWidth(options.title)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();
 }
@@ -30,7 +39,28 @@ QString QtFilter(const QString& filter) {
 }
 
 std::optional<QString> GetOpenFileName(const FileDialogOptions& options) { return Run(options, QFileDialog::AcceptOpen); }
-std::optional<QString> GetSaveFileName(const FileDialogOptions& options) { return Run(options, QFileDialog::AcceptSave); }
+std::optional<QString> GetSaveFileName(const FileDialogOptions& options) {
+    QString selected;
+    for (;;) {
+        std::optional<QString> chosen = Run(options, QFileDialog::AcceptSave, selected);
+        if (!chosen || chosen->isEmpty()) return chosen;
+        QString path = *chosen;
+        if (!options.defaultExt.isEmpty() && !path.endsWith(options.defaultExt)) {
+            path += QLatin1Char('.') + options.defaultExt;
+        }
+        // A folder of that name is nothing to replace: the save then fails and says so.
+        const QFileInfo target(path);
+        if (!options.overwritePrompt || !target.exists() || target.isDir()) return path;
+        if (MsgBox(ReplaceQuestion(path), MsgIcon::Exclamation, MsgButtons::YesNo, true) == MsgResult::Yes) {
+            return path;
+        }
+        selected = path;
+    }
+}
+
+QString ReplaceQuestion(const QString& path) {
+    return QFileInfo(path).fileName() + QStringLiteral(" already exists.\rDo you want to replace it?");
+}
 
 FileDialogScript::FileDialogScript() : previous_(g_script) { g_script = this; }
 FileDialogScript::~FileDialogScript() { g_script = previous_; }

@@ -10,13 +10,19 @@ namespace platform {
 struct FileDialogOptions {
     QString title;
     QString filter;        // as the program writes it: "Description|*.ext"
-    QString defaultExt;    // appended when the chosen name has no extension
+    // Open: appended when the chosen name has no extension. Save: appended, after a dot, to
+    // every chosen name that does not end in it.
+    QString defaultExt;
     bool overwritePrompt = false;
     bool fileMustExist = false;
 };
 
 std::optional<QString> GetOpenFileName(const FileDialogOptions& options);
+// The chosen name, completed with the default extension. With overwritePrompt, a completed
+// name that exists is asked about before it is given; "No" shows the dialog again.
 std::optional<QString> GetSaveFileName(const FileDialogOptions& options);
+// The question asked before an existing file is replaced.
+QString ReplaceQuestion(const QString& path);
 
 // Turns "Description|*.ext" into the Qt form "Description (*.ext)".
 QString QtFilter(const QString& filter);

@@ -1,9 +1,20 @@
 #include "platform/fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QStringList>
+#include <algorithm>
 
 namespace platform {
+namespace {
+// A stand-in family is set a little smaller than the family it stands in for: the windows'
+// boxes were sized for the named family with little room to spare.
+constexpr double kStandInScale = 0.95;
+
+constexpr double kLeastTitlePoints = 10;
+constexpr int kTitleBarItemLines = 8;
+}  // namespace
 
 QString ResolveFontFamily(const QString& family) {
     const QStringList installed = QFontDatabase::families();
@@ -16,14 +27,23 @@ QString ResolveFontFamily(const QString& family) {
 
 QFont ProgramFont(const QString& family, double pointSize, bool bold) {
     QFont font(ResolveFontFamily(family));
-    font.setPointSizeF(pointSize);
+    const bool standIn = font.family().compare(family, Qt::CaseInsensitive) != 0;
+    font.setPointSizeF(standIn ? pointSize * kStandInScale : pointSize);
     const bool black = family.compare(QLatin1String("Arial Black"), Qt::CaseInsensitive) == 0;
-    if (black && font.family() != family) {
+    if (black && standIn) {
         font.setWeight(QFont::Black);
     } else {
         font.setBold(bold);
     }
     return font;
+}
+
+int TitleBarWidth(const QString& title) {
+    QFont font = QGuiApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(std::max(font.pointSizeF(), kLeastTitlePoints));
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + kTitleBarItemLines * metrics.height();
 }
 
 }  // namespace platform

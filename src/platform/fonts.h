@@ -8,7 +8,13 @@ namespace platform {
 // an installed close family when they are missing.
 QString ResolveFontFamily(const QString& family);
 
-// A font as the windows describe it: family, point size, bold.
+// A font as the windows describe it: family, point size, bold. A stand-in for a missing family
+// is set a little smaller.
 QFont ProgramFont(const QString& family, double pointSize, bool bold = false);
+
+// The least width of a window whose whole title the window manager is to show: the title in
+// the desktop's font, bold and at least 10 points, as title bars set it, plus eight lines of
+// that font for the icon, the three title-bar buttons and their margins.
+int TitleBarWidth(const QString& title);
 
 }  // namespace platform

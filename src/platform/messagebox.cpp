@@ -1,6 +1,9 @@
 #include "platform/messagebox.h"
 
+#include "platform/fonts.h"
+
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMessageBox>
 
 namespace platform {
@@ -21,16 +24,21 @@ MsgResult MsgBox(const QString& text, MsgIcon icon, MsgButtons buttons, bool def
     switch (icon) {
         case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
         case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
         case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     }
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(defaultNo ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
     }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    // The box sizes itself to its contents when shown; its button row, which spans the box, is
+    // what can make it wide enough for the title.
+    if (auto* row = box.findChild<QDialogButtonBox*>()) row->setMinimumWidth(TitleBarWidth(kProgramTitle));
+    const int answer = box.exec();
+    if (buttons == MsgButtons::YesNo) return answer == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
     return MsgResult::Ok;
 }
 

@@ -7,7 +7,7 @@ namespace platform {
 
 inline const QString kProgramTitle = QStringLiteral("CV Vezor Adarizu Dudiruvo");
 
-enum class MsgIcon { None, Critical, Information };
+enum class MsgIcon { None, Critical, Information, Exclamation };
 enum class MsgButtons { Ok, YesNo };
 enum class MsgResult { Ok, Yes, No };
 

@@ -1,6 +1,9 @@
 #pragma once
 // Blocking pauses and letting pending events run.
+#include <functional>
 #include <vector>
+
+class QWidget;
 
 namespace platform {
 
@@ -11,6 +14,12 @@ void Sleep(int milliseconds);
 // re-enter the work under way.
 void DoEvents();
 
+// Puts the widget's window on the screen as it stands now, before a blocking pause: pending
+// paint work runs (user input stays queued), the whole window is drawn again over whatever
+// the display uncovered meanwhile (a menu that just closed), and the display has drawn it
+// when this returns.
+void Refresh(QWidget* widget);
+
 // While one exists, pauses return at once and are recorded.
 class PauseRecorder {
 public:
@@ -19,10 +28,13 @@ public:
     PauseRecorder(const PauseRecorder&) = delete;
     PauseRecorder& operator=(const PauseRecorder&) = delete;
     const std::vector<int>& pauses() const { return pauses_; }
-    void record(int ms) { pauses_.push_back(ms); }
+    void record(int ms);
+    // Runs at every pause, where the thread would block: a test looks at the screen then.
+    void setAtPause(std::function<void()> atPause) { atPause_ = std::move(atPause); }
 
 private:
     std::vector<int> pauses_;
+    std::function<void()> atPause_;
     PauseRecorder* previous_;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"
+#include "shell/windowparts.h"
 
 #include <QApplication>
 #include <QWindow>
@@ -33,11 +34,11 @@ frmAbout::frmAbout()
                            Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("CV Vezor Adarizu Dudiruvo v1.55"));
-    setWindowIcon(ApplicationIcon());
+    setWindowIcon(windowparts::ApplicationIcon());
     setFixedSize(TwipsToPixels(7275), TwipsToPixels(4290));
 
     picIcon.move(TwipsToPixels(90), TwipsToPixels(60));
-    picIcon.setPixmap(ApplicationIconPicture());
+    picIcon.setPixmap(windowparts::ApplicationIconPicture());
     picIcon.adjustSize();
 
     Label1.move(TwipsToPixels(810), TwipsToPixels(60));
@@ -95,7 +96,7 @@ frmAbout::frmAbout()
     connect(&cmdOK, &platform::CommandButton::Click, this, &frmAbout::cmdOK_Click);
     cmdOK.setFocus();
 
-    CentreOnScreen(this);
+    windowparts::CentreOnScreen(this);
 }
 
 void frmAbout::reject() { cmdOK.setValue(true); }

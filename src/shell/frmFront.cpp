@@ -4,6 +4,7 @@
 #include "platform/fonts.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
+#include "platform/wholelines.h"
 #include "shell/frmMDI.h"
 #include "shell/frmTarot.h"
 #include "shell/modHelp.h"
@@ -11,11 +12,10 @@
 #include "shell/readingfile.h"
 #include "shell/resources.h"
 #include "shell/startup.h"
+#include "shell/windowparts.h"
 #include "state/readingstate.h"
 
 #include <QComboBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -27,55 +27,6 @@
 #include <QPlainTextEdit>
 
 using platform::TwipsRect;
-
-namespace windowparts {
-
-QString ForumAdvertText() {
-    return QStringLiteral("The Most Popular Online Lunavere Forum. Best Resource For Everything Lunavere. Visit ") +
-           QLatin1String(kForumSite) + QStringLiteral(" Now");
-}
-
-QLabel* MakeForumAdvert(QWidget* parent, const QRect& place) {
-    auto* label = new LinkLabel(ForumAdvertText(), parent);
-    QFont font = platform::ProgramFont(QStringLiteral("Verdana"), 8.25);
-    font.setUnderline(true);
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255); background: transparent;"));
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setWordWrap(true);
-    label->setCursor(Qt::PointingHandCursor);
-    label->setGeometry(place);
-    return label;
-}
-
-QGroupBox* MakeFullBrandFrame(QWidget* parent, const QRect& place) {
-    auto* frame = new QGroupBox(parent);
-    frame->setGeometry(place);
-    auto* offer = new QLabel(
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
-                       "Get this software fully branded for your website. Click here for more details."),
-        frame);
-    QFont font = platform::ProgramFont(QStringLiteral("Verdana"), 8.25, true);
-    font.setUnderline(true);
-    offer->setFont(font);
-    offer->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255); background: transparent;"));
-    offer->setWordWrap(true);
-    offer->setAlignment(Qt::AlignCenter);
-    offer->setGeometry(QRect(8, 10, place.width() - 16, place.height() - 14));
-    return frame;
-}
-
-void SetButtonFace(QPushButton* button) {
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, QColor(255, 224, 192));
-    button->setPalette(palette);
-}
-
-void SetProgramIcon(QWidget* window) { window->setWindowIcon(ApplicationIcon()); }
-
-void CentreOnScreen(QWidget* window) { ::CentreOnScreen(window); }
-
-}  // namespace windowparts
 
 int TypedCharacterCode(const QKeyEvent& event) {
     const int key = event.key();
@@ -106,7 +57,7 @@ frmFront::frmFront() {
     setWindowTitle(QString::fromLatin1(windowparts::kCaption));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setWindowIcon(ApplicationIcon());
+    setWindowIcon(windowparts::ApplicationIcon());
 
     // The background picture is larger than the window; the window shows a cut-out of it.
     class Client : public QWidget {
@@ -164,7 +115,7 @@ frmFront::frmFront() {
     txtCountry->setFont(boxFont);
     txtCountry->setGeometry(TwipsRect(1620, 1410, 3855, 375));
     lblQuestion = label(QStringLiteral("Question"), 120, 2437);
-    txtQuestion = new QPlainTextEdit(client);
+    txtQuestion = new platform::WholeLinesTextEdit(client);
     txtQuestion->setFont(boxFont);
     txtQuestion->setGeometry(TwipsRect(1620, 1890, 3855, 1335));
     txtQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -198,7 +149,7 @@ frmFront::frmFront() {
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    CentreOnScreen(this);
+    windowparts::CentreOnScreen(this);
 }
 
 void frmFront::buildMenus() {
@@ -208,19 +159,18 @@ void frmFront::buildMenus() {
     file->addSeparator();
     mnuExit = file->addAction(QStringLiteral("E&xit"), this, &frmFront::cmdCancel_Click);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    mnuHelpOnline = help->addAction(QStringLiteral("Onine &Help"), this, [] { OpenHelpWebPage(); });
-    mnuVisitOnline = help->addAction(QStringLiteral("Visit Us &Online"), this, [] { OpenHomePage(); });
-    help->addSeparator();
-    mnuUpdate = help->addAction(QStringLiteral("Check For Software Update"), this, [] { OpenDownloadWebPage(); });
-    help->addSeparator();
-    mnuAbout = help->addAction(QStringLiteral("About &Software"), this, [] { ShowAboutBox(); });
-
-    mnuDon = menuBar()->addAction(QStringLiteral("Donate"), this, [] { OpenDonatePage(); });
-    mnuMakeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"), this, [] { OpenFullyBrandedPage(); });
-    mnuMakeMoney->setEnabled(false);
-    // Not shown here: its mnemonic would make Alt+O ambiguous with "&Open Previous Record".
-    mnuMakeMoney->setVisible(false);
+    const windowparts::HelpAndDonateMenus menus = windowparts::MakeHelpAndDonateMenus(
+        this, {QStringLiteral("Help"), QStringLiteral("Onine &Help"), QStringLiteral("Visit Us &Online"),
+               QStringLiteral("Check For Software Update"), QStringLiteral("About &Software")});
+    // "Make Money &Online" is switched off and not shown here: in the bar its mnemonic would
+    // make Alt+O ambiguous with "&Open Previous Record".
+    menus.AddTo(menuBar(), false);
+    mnuHelpOnline = menus.online;
+    mnuVisitOnline = menus.visit;
+    mnuUpdate = menus.update;
+    mnuAbout = menus.about;
+    mnuDon = menus.donate;
+    mnuMakeMoney = menus.makeMoney;
 }
 
 void frmFront::Form_Load() {
@@ -288,19 +238,6 @@ void frmFront::cmdReset_Click() {
 void frmFront::cmdCancel_Click() { platform::Unload<frmFront>(); }
 
 void frmFront::Label6_Click() { OpenHomePage(); }
-
-namespace {
-// The reading in a reading file, or nothing when the file cannot be read or is no sound reading.
-std::optional<ReadingRecord> ReadReadingFileAt(const QString& path) {
-    // Only a plain file: opening a named pipe would wait for a writer for ever.
-    if (!QFileInfo(path).isFile()) return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.read(kLongestReadingFile + 1);
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return ReadReadingFile(bytes);
-}
-}  // namespace
 
 void frmFront::cmdOpen_Click() {
     platform::FileDialogOptions options;

@@ -4,7 +4,6 @@
 #include "platform/forms.h"
 
 #include <QMainWindow>
-#include <QRect>
 #include <QString>
 
 class QAction;
@@ -15,25 +14,6 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-
-// Parts that the querent, selection and report windows share.
-namespace windowparts {
-inline constexpr char kCaption[] = "CV Vezor Adarizu Dudiruvo v1.55";
-inline constexpr char kBackgroundPicture[] = ":/pictures/background.jpg";
-// The maker's forum site as the adverts show it.
-inline constexpr char kForumSite[] = "www.corvantelle.example";
-
-QString ForumAdvertText();
-// The forum advert label: underlined, blue, centred, hand cursor; a click opens the home page.
-QLabel* MakeForumAdvert(QWidget* parent, const QRect& place);
-// The frame along the bottom edge with the promotional label.
-QGroupBox* MakeFullBrandFrame(QWidget* parent, const QRect& place);
-// The face colour of the graphical buttons.
-void SetButtonFace(QPushButton* button);
-// The program's icon as the window icon.
-void SetProgramIcon(QWidget* window);
-void CentreOnScreen(QWidget* window);
-}  // namespace windowparts
 
 // The character code a key press types into a text box, or -1 when it types none (focus
 // keys, arrows, Delete and other keys without a character). Control combinations give

@@ -3,9 +3,11 @@
 // report box on the right, and the commands "&Save", "&Print", "Exit", "Donate", "Start Again".
 #include "platform/forms.h"
 #include "platform/richtextbox.h"
+#include "shell/readingfile.h"
 
 #include <QMainWindow>
 #include <QString>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -68,6 +70,9 @@ private:
     // Lays the three panes along the edges of the client area and the card table between them.
     void DockPanes();
 
+    friend void ShowReportWindow();
+
     QWidget* client_;
     bool newReading_ = false;
+    std::optional<ReadingRecord> shownReading_;  // the reading on show, from ShowReportWindow
 };

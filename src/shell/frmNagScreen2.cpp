@@ -7,6 +7,7 @@
 #include "shell/modTellAFriend.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"
+#include "shell/windowparts.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -158,7 +159,7 @@ frmNagScreen2::frmNagScreen2()
     setTabOrder(&txtFriendEmail, &txtFriendName);
     setTabOrder(&txtFriendName, &txtMessage);
 
-    CentreOnScreen(this);
+    windowparts::CentreOnScreen(this);
 }
 
 void frmNagScreen2::Form_Load() {
@@ -166,8 +167,8 @@ void frmNagScreen2::Form_Load() {
     lblNagScreen2Caption.setText(kCaption);
     lblNagScreen2Caption.adjustSize();
 
-    setWindowIcon(ApplicationIcon());
-    picNagscreen2Icon.setPixmap(ApplicationIconPicture());
+    setWindowIcon(windowparts::ApplicationIcon());
+    picNagscreen2Icon.setPixmap(windowparts::ApplicationIconPicture());
 
     platform::Randomize();
     const int k = platform::RandomChoice(0, 4, platform::Rnd());

@@ -7,7 +7,9 @@
 #include "shell/navigation.h"
 #include "shell/resources.h"
 #include "shell/startup.h"
+#include "shell/windowparts.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
 
@@ -34,7 +36,7 @@ frmOpen::frmOpen() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
 
     Timer1.setInterval(3000);
     connect(&Timer1, &QTimer::timeout, this, &frmOpen::Timer1_Timer);
-    CentreOnScreen(this);
+    windowparts::CentreOnScreen(this);
 }
 
 void frmOpen::Form_Load() {
@@ -56,6 +58,11 @@ void frmOpen::Form_Load() {
 void frmOpen::Form_Unload(bool& cancel) {
     (void)cancel;
     Timer1.stop();
+}
+
+void frmOpen::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    QuitApplication();
 }
 
 void frmOpen::Timer1_Timer() {

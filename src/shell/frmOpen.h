@@ -13,7 +13,8 @@ public:
     QWidget* widget() override { return this; }
     void Form_Load() override;
     void Form_Unload(bool& cancel) override;
-    void closeEvent(QCloseEvent* e) override { handleCloseEvent(e); }
+    // The splash has no close box; closing it through the window manager ends the program.
+    void closeEvent(QCloseEvent* event) override;
 
     void Timer1_Timer();
     void cmdContd_Click();

@@ -4,12 +4,14 @@
 #include "platform/fonts.h"
 #include "platform/pause.h"
 #include "platform/twips.h"
+#include "platform/wholelines.h"
 #include "shell/frmFront.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"
 #include "shell/resources.h"
+#include "shell/windowparts.h"
 #include "state/readingstate.h"
 
 #include <QCheckBox>
@@ -77,7 +79,7 @@ frmTarot::frmTarot() {
     setWindowTitle(QString::fromLatin1(windowparts::kCaption));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowIcon(ApplicationIcon());
+    setWindowIcon(windowparts::ApplicationIcon());
     const QFont font = platform::ProgramFont(QStringLiteral("Verdana"), 8.25);
     const QFont bold = platform::ProgramFont(QStringLiteral("Verdana"), 8.25, true);
     setFont(font);
@@ -105,7 +107,7 @@ frmTarot::frmTarot() {
     lblInfo = new QLabel(client);
     SetTextColour(lblInfo, QColor(0, 0, 255));
     lblInfo->setGeometry(TwipsRect(150, 570, 8625, 285));
-    txtQ = new QPlainTextEdit(client);
+    txtQ = new platform::WholeLinesTextEdit(client);
     txtQ->setReadOnly(true);
     txtQ->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     SetTextColour(txtQ, QColor(0, 0, 255));
@@ -116,7 +118,7 @@ frmTarot::frmTarot() {
     Label4[1] = heading(QStringLiteral("Select Spread"), 5280, 1620);
     lstOption = new QListWidget(client);
     lstOption->setGeometry(TwipsRect(5280, 1890, 3495, 1230));
-    txtDisp = new QPlainTextEdit(client);
+    txtDisp = new platform::WholeLinesTextEdit(client);
     txtDisp->setReadOnly(true);
     txtDisp->setFont(bold);
     txtDisp->setGeometry(TwipsRect(120, 1530, 2775, 3735));
@@ -191,7 +193,7 @@ frmTarot::frmTarot() {
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    CentreOnScreen(this);
+    windowparts::CentreOnScreen(this);
 }
 
 void frmTarot::buildMenus() {
@@ -209,17 +211,16 @@ void frmTarot::buildMenus() {
     file->addSeparator();
     mnuExit = file->addAction(QStringLiteral("&Exit"), this, &frmTarot::mnuExit_Click);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelpOnline = help->addAction(QStringLiteral("&Online Help"), this, [] { OpenHelpWebPage(); });
-    mnuVisitOnline = help->addAction(QStringLiteral("&Visit Us Online"), this, [] { OpenHomePage(); });
-    help->addSeparator();
-    mnuUpdate = help->addAction(QStringLiteral("Check for Software &Update"), this, [] { OpenDownloadWebPage(); });
-    help->addSeparator();
-    mnuAbout = help->addAction(QStringLiteral("&About Software"), this, [] { ShowAboutBox(); });
-
-    mnuDonate = menuBar()->addAction(QStringLiteral("Donate"), this, [] { OpenDonatePage(); });
-    mnuMakeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"), this, [] { OpenFullyBrandedPage(); });
-    mnuMakeMoney->setEnabled(false);
+    const windowparts::HelpAndDonateMenus menus = windowparts::MakeHelpAndDonateMenus(
+        this, {QStringLiteral("&Help"), QStringLiteral("&Online Help"), QStringLiteral("&Visit Us Online"),
+               QStringLiteral("Check for Software &Update"), QStringLiteral("&About Software")});
+    menus.AddTo(menuBar());
+    mnuHelpOnline = menus.online;
+    mnuVisitOnline = menus.visit;
+    mnuUpdate = menus.update;
+    mnuAbout = menus.about;
+    mnuDonate = menus.donate;
+    mnuMakeMoney = menus.makeMoney;
 }
 
 void frmTarot::Form_Load() {
@@ -303,7 +304,7 @@ void frmTarot::cmdAuto_Click() {
     lboo = chkLA->isChecked();
     hboo = chkHA->isChecked();
     picMessage->show();
-    repaint();
+    platform::Refresh(this);
     if (!rboo) platform::Sleep(3000);
     copyChoices(false);
 

@@ -4,6 +4,8 @@
 #include "catalogue/spreads.h"
 #include "shell/textshift.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QList>
 
 namespace {
@@ -77,6 +79,16 @@ std::optional<ReadingRecord> ReadReadingFile(const QByteArray& bytes) {
     if (reading.strDeckLetter != QLatin1String("r") && reading.strDeckLetter != QLatin1String("m")) return std::nullopt;
     if (static_cast<std::int64_t>(reading.arrCards.size()) != spread->lngCardCount) return std::nullopt;
     return reading;
+}
+
+std::optional<ReadingRecord> ReadReadingFileAt(const QString& path) {
+    // Only a plain file: opening a named pipe would wait for a writer for ever.
+    if (!QFileInfo(path).isFile()) return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = file.read(kLongestReadingFile + 1);
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return ReadReadingFile(bytes);
 }
 
 ReadingRecord CurrentReading(const ReadingState& state) {

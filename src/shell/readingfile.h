@@ -27,6 +27,8 @@ QByteArray WriteReadingFile(const ReadingRecord& reading);
 // records as that spread has positions, and every "c" and "r" value a whole number 0..77.
 // Lines may end in CR LF or LF; lines that start with no tag are skipped.
 std::optional<ReadingRecord> ReadReadingFile(const QByteArray& bytes);
+// The same for the file at the path; nothing also when it is no plain file or cannot be read.
+std::optional<ReadingRecord> ReadReadingFileAt(const QString& path);
 
 // The current reading as "&Save" writes it: an automatic cast's spare element is left out.
 ReadingRecord CurrentReading(const ReadingState& state);

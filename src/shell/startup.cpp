@@ -4,15 +4,12 @@
 #include "platform/forms.h"
 #include "platform/messagebox.h"
 #include "platform/settingsstore.h"
+#include "platform/textkeys.h"
 #include "shell/frmOpen.h"
 #include "shell/modHelp.h"
-#include "shell/resources.h"
 #include "shell/textshift.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QWidget>
 #include <algorithm>
 #include <memory>
 
@@ -31,6 +28,8 @@ std::unique_ptr<platform::SingleInstanceLock>& InstanceLock() {
 }
 
 void EndProcess() {
+    // The lock goes with the process: a start from now on is not refused.
+    InstanceLock().reset();
     if (g_quitRecorder) {
         g_quitRecorder->record();
         return;
@@ -41,10 +40,12 @@ void EndProcess() {
 }  // namespace
 
 void StartApplication() {
+    platform::InstallTextKeyGuard();
     auto& lock = InstanceLock();
     lock.reset();
     lock = std::make_unique<platform::SingleInstanceLock>(platform::ExecutableName(), g_lockFolder.value_or(QString()));
-    if (!lock->acquired()) {
+    // Where no lock can be had the program runs unguarded rather than turn its user away.
+    if (lock->heldElsewhere()) {
         platform::MsgBox(QStringLiteral("Application is already running"), platform::MsgIcon::Information);
         QuitApplication();
         return;
@@ -103,28 +104,6 @@ void QuitApplication() {
 }
 
 bool IsQuitting() { return g_quitting; }
-
-QPixmap ApplicationIconPicture() {
-    InitPictureResources();
-    return QPixmap(QStringLiteral(":/pictures/icon32.png"));
-}
-
-QIcon ApplicationIcon() {
-    InitPictureResources();
-    QIcon icon;
-    for (const char* path : {":/pictures/icon32.png", ":/pictures/icon16.png"}) {
-        const QPixmap picture(QString::fromLatin1(path));
-        if (!picture.isNull()) icon.addPixmap(picture);
-    }
-    return icon;
-}
-
-void CentreOnScreen(QWidget* window) {
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-}
 
 QuitRecorder::QuitRecorder() : previous_(g_quitRecorder) {
     g_quitRecorder = this;

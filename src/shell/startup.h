@@ -1,12 +1,8 @@
 #pragma once
 // Start-up, the update reminder and quitting.
 #include <QDate>
-#include <QIcon>
-#include <QPixmap>
 #include <QString>
 #include <optional>
-
-class QWidget;
 
 // Runs once when the process starts: one instance only, the update reminder, then the splash.
 void StartApplication();
@@ -21,13 +17,6 @@ void CheckUpdateReminder(const QDate& today);
 void QuitApplication();
 // True from the first QuitApplication on; windows show nothing new while it holds.
 bool IsQuitting();
-
-// The program's icon (32 x 32 and 16 x 16), and its 32 x 32 picture.
-QIcon ApplicationIcon();
-QPixmap ApplicationIconPicture();
-
-// Moves a top-level window to the centre of its screen.
-void CentreOnScreen(QWidget* window);
 
 // While one exists, QuitApplication records the end of the process instead of ending it,
 // and quitting starts afresh after it is gone.
@@ -45,7 +34,8 @@ private:
     QuitRecorder* previous_;
 };
 
-// While one exists, the single-instance lock lies in the given folder (else the temp folder).
+// While one exists, the single-instance lock lies in the given folder (else in the user's own
+// lock folder, platform::InstanceLockFolder).
 class ScopedInstanceLockFolder {
 public:
     explicit ScopedInstanceLockFolder(QString folder);

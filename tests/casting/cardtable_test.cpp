@@ -5,6 +5,7 @@
 #include "castingsupport.h"
 #include "catalogue/cards.h"
 #include "catalogue/report.h"
+#include "catalogue/spreadtables.h"
 #include "platform/randomsource.h"
 #include "platform/twips.h"
 #include "shell/navigation.h"
@@ -108,65 +109,137 @@ TEST_F(CardTableTest, AutoCastLaysTheSpreadOutWithPicturesNumbersAndTheReport) {
     EXPECT_EQ(ReportBox().SelStart(), 0);
 }
 
-TEST_F(CardTableTest, EverySpreadStandsAtTheTablesPlaces) {
-    struct Spot {
-        const char* spread;
-        int k;
-        int left;
-        int top;
-    };
-    const Spot spots[] = {
-        {"Celtic Cross", 0, 3200, 3700},
-        {"Celtic Cross", 1, 2300, 4200},
-        {"Celtic Cross", 6, 8500, 11300},
-        {"Celtic Cross", 9, 8500, 0},
-        {"One Card", 0, 5000, 2500},
-        {"Two Cards", 1, 6200, 2500},
-        {"Three Cards", 0, 2200, 2500},
-        {"The Line Spread", 0, 8900, 2500},
-        {"The Line Spread", 4, 100, 2500},
-        {"Eliphas Levy Wheel Spread(Hollin)", 2, 5000, 7600},
-        {"Eliphas Levy Wheel Spread(Hollin)", 4, 5000, 0},
-        {"Seven Card Chakra Layout", 0, 4500, 22600},
-        {"Seven Card Chakra Layout", 3, 4500, 11200},
-        {"Seven Card Chakra Layout", 4, 4500, 7500},
-        {"Four Seasons Spread(Marvane/Oska)", 2, 4500, 0},
-        {"Four Seasons Spread(Marvane/Oska)", 7, 6700, 11400},
-        {"Relationship Spread", 0, 3840, 240},
-        {"Relationship Spread", 9, 6480, 16080},
-        {"The Romany/ Gypsy Spread", 0, 13800, 11040},
-        {"The Romany/ Gypsy Spread", 2, 9193, 11040},
-        {"The Romany/ Gypsy Spread", 7, 13800, 6180},
-        {"The Romany/ Gypsy Spread", 20, 120, 1320},
-        {"Zodiac Spread", 3, 6930, 10920},
-        {"Zodiac Spread", 11, 2385, 3480},
-        {"Tree of Life", 6, 3560, 15480},
-        {"Tree of Life", 7, 8120, 15480},
-        {"Tree of Life", 9, 5840, 23160},
-        {"Numerology Spread", 4, 5280, 4320},
-        {"Numerology Spread", 8, 7800, 8400},
-    };
-    for (const TarotSpread& spread : Spreads()) {
-        SCOPED_TRACE(spread.strDisplayName.toStdString());
-        AutoCast(spread.strDisplayName);
-        frmAuto* table = Table();
-        ASSERT_NE(table, nullptr);
-        const int n = spread.lngCardCount;
-        for (int k = 0; k < 21; ++k) {
-            EXPECT_EQ(table->p(k)->isHidden(), k >= n) << k;
-            EXPECT_EQ(table->lbl(k)->isHidden(), k >= n) << k;
+namespace {
+
+// Whether a routine lays a spread's boxes out (shown, numbered and placed) before it draws the
+// cards, or draws first and shows each box as its picture is set.
+enum class Order { LayOutFirst, DrawFirst };
+constexpr Order L = Order::LayOutFirst;
+constexpr Order D = Order::DrawFirst;
+
+// The order in which every routine tests its spread blocks.
+const char* const kBlockOrder[] = {
+    "One Card",        "Two Cards",    "Three Cards",       "Eliphas Levy Wheel Spread(Hollin)",
+    "The Line Spread", "Seven Card Chakra Layout", "Four Seasons Spread(Marvane/Oska)",
+    "Celtic Cross",    "Relationship Spread",      "Tree of Life", "Numerology Spread",
+    "Zodiac Spread",   "The Romany/ Gypsy Spread",
+};
+
+struct Routine {
+    const char* name;
+    bool minor, major, reverse;  // the options that call it
+    casting::CardPool pool;
+    Order order[std::size(kBlockOrder)];  // by block
+};
+
+const Routine kRoutines[] = {
+    {"DONE1", false, false, false, {0, 78}, {L, L, L, L, L, L, L, L, L, L, L, L, L}},
+    {"DONE2", true, false, false, {22, 56}, {D, D, D, D, D, D, D, D, L, L, L, L, L}},
+    {"DONE3", false, true, false, {0, 22}, {D, D, D, D, D, D, D, D, L, L, L, L, L}},
+    {"DONE4", false, false, true, {0, 78}, {D, D, D, D, D, D, D, D, L, L, L, L, L}},
+    {"DONE5", true, false, true, {22, 56}, {D, D, D, D, D, D, D, D, L, L, L, L, L}},
+    {"DONE6", false, true, true, {0, 22}, {D, D, D, D, D, D, D, D, L, L, L, L, L}},
+};
+
+QPoint PixelsOf(const Corner& corner) { return {TwipsToPixels(corner.left), TwipsToPixels(corner.top)}; }
+
+}  // namespace
+
+TEST_F(CardTableTest, EveryRoutineLaysEverySpreadOutAtItsCornersWithPicturesAndNumbers) {
+    for (const Routine& routine : kRoutines) {
+        for (const SpreadLayout& layout : kSpreadLayouts) {
+            SCOPED_TRACE(::testing::Message() << routine.name << " " << layout.spread);
+            const int n = static_cast<int>(layout.corners.size());
+            // Distinct ids of the pool for the draw, then, where the routine reverses, a value
+            // above one half (reversed) for every even position and below it for every odd one.
+            std::deque<double> script;
+            CardArray ids;
+            for (int k = 0; k < n; ++k) {
+                ids.push_back(routine.pool.first + (3 + 5 * k) % routine.pool.size);
+                script.push_back(ValueFor(ids.back(), routine.pool));
+            }
+            for (int k = 0; k < n && routine.reverse; ++k) script.push_back(k % 2 == 0 ? 0.9 : 0.1);
+            platform::ScriptedRandom values(script);
+
+            AutoCast(QString::fromLatin1(layout.spread), routine.minor, routine.major, routine.reverse);
+            frmAuto* table = Table();
+            ASSERT_NE(table, nullptr);
+            CardArray reversed;
+            for (int k = 0; k < n; ++k) {
+                SCOPED_TRACE(k);
+                const Corner& corner = layout.corners[static_cast<std::size_t>(k)];
+                const std::int32_t id = ids[static_cast<std::size_t>(k)];
+                CardBox* box = table->p(k);
+                EXPECT_FALSE(box->isHidden());
+                EXPECT_EQ(box->pos(), PixelsOf(corner));
+                EXPECT_TRUE(table->rect().contains(box->geometry()));
+                EXPECT_EQ(box->width() > box->height(), corner.turned);
+                const bool upsideDown = routine.reverse && k % 2 == 0 && !corner.turned;
+                if (upsideDown) reversed.push_back(id);
+                EXPECT_EQ(Shown(k), Turned(Face(id), corner.turned ? 90 : upsideDown ? 180 : 0));
+                QLabel* label = table->lbl(k);
+                EXPECT_FALSE(label->isHidden());
+                EXPECT_TRUE(label->isEnabled());
+                EXPECT_EQ(label->text(), QString::number(k + 1));
+                EXPECT_EQ(label->parentWidget(), box);
+            }
+            for (int k = n; k < frmAuto::kBoxCount; ++k) {
+                EXPECT_TRUE(table->p(k)->isHidden()) << k;
+                EXPECT_TRUE(table->lbl(k)->isHidden()) << k;
+            }
+            ids.push_back(0);
+            EXPECT_EQ(State().reading.arrDrawnCards, ids);
+            EXPECT_EQ(State().reading.arrReversedCards, reversed);
+            UnloadCardTable();
+            Flush();
         }
-        for (int k = 0; k < n; ++k) {
-            EXPECT_TRUE(table->rect().contains(table->p(k)->geometry())) << k;
-            EXPECT_EQ(table->lbl(k)->text(), QString::number(k + 1));
+    }
+}
+
+TEST_F(CardTableTest, WhatEveryRoutineShowsOfEverySpreadWhenItDrawsTheFirstCard) {
+    for (const Routine& routine : kRoutines) {
+        for (std::size_t block = 0; block < std::size(kBlockOrder); ++block) {
+            const QString spread = QString::fromLatin1(kBlockOrder[block]);
+            SCOPED_TRACE(::testing::Message() << routine.name << " " << kBlockOrder[block]);
+            const SpreadLayout& layout = LayoutOf(spread);
+            const int n = static_cast<int>(layout.corners.size());
+            ASSERT_GT(n, 0);
+
+            // The first draw attempt lets events run after the cast has seeded and before it
+            // takes its first value; that is when the table is looked at.
+            platform::ScriptedRandom values;
+            bool seen = false;
+            int valuesTaken = -1;
+            std::vector<bool> boxShown, labelShown;
+            std::vector<QPoint> places;
+            WhileEventsRun look([&] {
+                frmAuto* table = Table();
+                if (!table || values.seedings() == 0) return true;
+                seen = true;
+                valuesTaken = values.taken();
+                for (int k = 0; k < frmAuto::kBoxCount; ++k) {
+                    boxShown.push_back(!table->p(k)->isHidden());
+                    labelShown.push_back(!table->lbl(k)->isHidden());
+                    places.push_back(table->p(k)->pos());
+                }
+                return false;
+            });
+            AutoCast(spread, routine.minor, routine.major, routine.reverse);
+
+            ASSERT_TRUE(seen);
+            EXPECT_EQ(valuesTaken, 0);
+            const bool laidOut = routine.order[block] == Order::LayOutFirst;
+            for (int k = 0; k < frmAuto::kBoxCount; ++k) {
+                SCOPED_TRACE(k);
+                EXPECT_EQ(boxShown[static_cast<std::size_t>(k)], laidOut && k < n);
+                EXPECT_EQ(labelShown[static_cast<std::size_t>(k)], laidOut && k < n);
+                if (laidOut && k < n) {
+                    EXPECT_EQ(places[static_cast<std::size_t>(k)], PixelsOf(layout.corners[static_cast<std::size_t>(k)]));
+                }
+            }
+            UnloadCardTable();
+            Flush();
         }
-        for (const Spot& spot : spots) {
-            if (spread.strDisplayName != QLatin1String(spot.spread)) continue;
-            EXPECT_EQ(table->p(spot.k)->pos(), QPoint(TwipsToPixels(spot.left), TwipsToPixels(spot.top))) << spot.k;
-        }
-        EXPECT_NE(ReportBox().Text().indexOf(spread.strHeader), -1);
-        UnloadCardTable();
-        Flush();
     }
 }
 

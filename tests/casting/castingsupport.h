@@ -7,7 +7,9 @@
 #include "state/readingstate.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -15,6 +17,7 @@
 #include <cmath>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <vector>
@@ -44,6 +47,24 @@ inline void ChooseSpread(const QString& name, bool minor = false, bool major = f
     state.options.blnAutoCastPressed = true;
     state.options.blnManualPressed = false;
 }
+
+// Calls back each time pending events are let run (as a cast or a deal does before every draw
+// attempt) for as long as the callback asks for more and the watcher lives.
+class WhileEventsRun : public QObject {
+public:
+    explicit WhileEventsRun(std::function<bool()> callback) : callback_(std::move(callback)) { Post(); }
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::User) return QObject::event(event);
+        if (callback_()) Post();
+        return true;
+    }
+
+private:
+    void Post() { QCoreApplication::postEvent(this, new QEvent(QEvent::User)); }
+    std::function<bool()> callback_;
+};
 
 // A card table that keeps what was done to it.
 class RecordingTable : public casting::CardTableSurface {

@@ -359,60 +359,6 @@ TEST_F(CastingEngineTest, ACastThatFitsNoBlockLaysOutNothingAndReportsNoCard) {
     }
 }
 
-TEST_F(CastingEngineTest, WhatIsOnTheTableWhileTheCardsAreDrawn) {
-    // The whole-deck routine lays every spread out before it draws; the others lay out first only
-    // from the Relationship Spread on, and otherwise show each box as its picture is set.
-    struct Row {
-        const char* routine;
-        CastProfile profile;
-        const char* spread;
-        int shownDuringDraw;
-    };
-    const Row rows[] = {
-        {"DONE1", casting::kWholeDeck, "One Card", 1},
-        {"DONE1", casting::kWholeDeck, "Celtic Cross", 10},
-        {"DONE2", casting::kMinorArcana, "Celtic Cross", 0},
-        {"DONE2", casting::kMinorArcana, "Relationship Spread", 10},
-        {"DONE3", casting::kMajorArcana, "Four Seasons Spread(Marvane/Oska)", 0},
-        {"DONE3", casting::kMajorArcana, "Tree of Life", 10},
-        {"DONE4", casting::kWholeDeckReversed, "One Card", 0},
-        {"DONE4", casting::kWholeDeckReversed, "Numerology Spread", 9},
-        {"DONE5", casting::kMinorArcanaReversed, "The Line Spread", 0},
-        {"DONE5", casting::kMinorArcanaReversed, "Zodiac Spread", 12},
-        {"DONE6", casting::kMajorArcanaReversed, "Two Cards", 0},
-        {"DONE6", casting::kMajorArcanaReversed, "The Romany/ Gypsy Spread", 21},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message() << row.routine << " " << row.spread);
-        table = RecordingTable{};
-        std::optional<std::pair<std::size_t, std::size_t>> atFirstAttempt;
-        std::map<int, std::pair<float, float>> placesAtFirstAttempt;
-        onAttempt = [&] {
-            if (atFirstAttempt) return;
-            atFirstAttempt = std::make_pair(table.visible.size(), table.labelled.size());
-            placesAtFirstAttempt = table.places;
-        };
-        Cast(row.profile, QString::fromLatin1(row.spread));
-        ASSERT_TRUE(atFirstAttempt.has_value());
-        EXPECT_EQ(static_cast<int>(atFirstAttempt->first), row.shownDuringDraw);
-        EXPECT_EQ(static_cast<int>(atFirstAttempt->second), row.shownDuringDraw);
-        EXPECT_EQ(static_cast<int>(placesAtFirstAttempt.size()), row.shownDuringDraw);
-
-        // Afterwards every box of the spread is shown, numbered, placed and has its card.
-        const TarotSpread* spread = SpreadByName(QString::fromLatin1(row.spread));
-        const int n = spread->lngCardCount;
-        EXPECT_EQ(static_cast<int>(table.visible.size()), n);
-        EXPECT_EQ(static_cast<int>(table.labelled.size()), n);
-        EXPECT_EQ(static_cast<int>(table.pictures.size()), n);
-        for (int k = 0; k < n; ++k) {
-            EXPECT_EQ(table.places[k], std::make_pair(spread->arrPositions[k].sngLeft, spread->arrPositions[k].sngTop));
-            EXPECT_EQ(table.pictures[k].first, State().reading.arrDrawnCards[static_cast<std::size_t>(k)]);
-        }
-        EXPECT_EQ(table.log.front(), QStringLiteral("hide from %1").arg(n));
-        onAttempt = nullptr;
-    }
-}
-
 TEST_F(CastingEngineTest, PicturesComeInPositionOrderWithTheCrossingCardAcross) {
     for (const Routine& routine : kRoutines) {
         SCOPED_TRACE(routine.name);

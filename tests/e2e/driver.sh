@@ -168,6 +168,8 @@ window_is() {
         splash) [ "$w" -eq 499 ] && [ "$h" -eq 334 ] ;;
         querent) [ "$caption" = "$MAIN_CAPTION" ] && [ "$w" -eq 395 ] ;;
         selection) [ "$caption" = "$MAIN_CAPTION" ] && [ "$w" -eq 592 ] ;;
+        manual) [ "$caption" = "$MAIN_CAPTION" ] && [ "$w" -eq 504 ] ;;
+        about) [ "$caption" = "$MAIN_CAPTION" ] && [ "$w" -eq 485 ] && [ "$h" -eq 286 ] ;;
         report) [ "$caption" = "$MAIN_CAPTION" ] && [ "$w" -ge 800 ] ;;
         exitscreen) [ "$caption" = "$MAIN_CAPTION" ] && [ "$w" -eq 741 ] && [ "$h" -eq 315 ] ;;
         message) [ "$caption" = "$BOX_CAPTION" ] && [ "$w" -lt 500 ] ;;
@@ -490,6 +492,45 @@ splash_to_querent() {
 # The selection window's client area starts below its menu bar.
 selection_menu_bar() { echo $((WH - $(px 6195))); }
 querent_menu_bar() { echo $((WH - $(px 5325))); }
+manual_menu_bar() { echo $((WH - $(px 6390))); }
+
+# From the querent window, "&Next" to the selection window.
+querent_to_selection() {
+    step "\"&Next\" opens the selection window"
+    keys alt+n
+    wait_window selection
+    wait_window_gone querent
+}
+
+# Opens the About box from the Help menu, the second in the current window's menu bar, and
+# makes the About box the current window. $1: the window's kind; $2: its menu bar's height.
+open_about() {
+    step "\"About Software\" in the $1 window's Help menu opens the About box"
+    # The first menu, then the one to its right; "About" is the last entry of every Help menu.
+    click_at 12 $(($2 / 2))
+    keys Right Up Return
+    wait_window about
+}
+
+# Closes the About box with the window manager's close; the window of kind $1 is there again.
+close_about() {
+    step "the window manager's close of the About box leaves the $1 window"
+    close_window
+    wait_closed
+    wait_window "$1"
+    expect_no_window exitscreen
+}
+
+# Closes the exit screen with the window manager's close: the program ends with status 0, and
+# a new start is not refused.
+close_exit_screen() {
+    step "the window manager's close of the exit screen ends the program"
+    wait_window exitscreen
+    close_window
+    expect_clean_exit "$PID"
+    step "a new start is not refused"
+    expect_new_start
+}
 
 # Types the file name into the file dialog that has the focus, checks what it holds, and
 # presses Enter.

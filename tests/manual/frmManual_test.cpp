@@ -5,6 +5,7 @@
 #include "casting/castingsupport.h"
 #include "casting/frmAuto.h"
 #include "catalogue/cards.h"
+#include "catalogue/spreadtables.h"
 #include "catalogue/spreads.h"
 #include "manual/placement.h"
 #include "platform/twips.h"
@@ -13,6 +14,8 @@
 #include "shell/frmTarot.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"
+
+#include "manual/duringdeal.h"
 #include "support/windowtest.h"
 
 #include <QAction>
@@ -29,6 +32,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <map>
 #include <set>
 
 namespace {
@@ -205,18 +209,136 @@ TEST_F(ManualReading, ShowsTheSpreadsDiagramOrNothingWhenItIsMissing) {
 
 // -- Hints and picks ------------------------------------------------------------------------
 
-TEST_F(ManualReading, HintNamesThePositionBeforeEveryPick) {
-    frmManual* window = Open(0);
-    EXPECT_EQ(HintBox(window), Plain(QStringLiteral(
-                                   "Card 1: The Covering\r\nThis represents the overall events, situations or influences "
-                                   "surrounding the present question.")));
-    for (int k = 0; k < 9; ++k) {
-        Pick(window, 40 + k);
-        ASSERT_EQ(HintBox(window), Hint("Celtic Cross", k + 1)) << k;
-        EXPECT_EQ(window->pickCount(), k + 1);
+// What the hint box showed before every pick and after every dealt card of one reading.
+struct HintsSeen {
+    QStringList beforePick;            // before the pick of position k
+    std::map<int, QString> afterDeal;  // after dealt position k
+    QString report;
+};
+
+// What the hint box shows after dealt position k: a text of its own, the hint that stood
+// before the next position was picked, or the text it had.
+struct After {
+    enum Kind { Text, NextHint, Kept } kind;
+    const char* text = "";
+};
+const After kNext{After::NextHint};
+const After kKept{After::Kept};
+After Says(const char* text) { return {After::Text, text}; }
+
+// By spread list index, after positions 0, 1, 2, ...
+const std::vector<After> kDealHints[kSpreadCount] = {
+    {Says("Card 2\r\n\r\nThe Crossing"), Says("Card 3: The Root"), Says("Card 4: The Past"), Says("Card 5: The Crown"),
+     Says("Card 6: The Future"), Says("Card 7: The Questioner"), Says("Card 8: The House"),
+     Says("Card 9: The Inside\r\nCard 10: The Outcome"), Says("Card 9: The Inside\r\nCard 10: The Outcome"), kKept},
+    {kKept},
+    {kNext, kKept},
+    {kNext, kNext, kKept},
+    {kNext, kNext, kNext, kNext, kKept},
+    {kNext, kNext, kNext, kNext, kKept},
+    {kNext, kNext, kNext, kNext, kNext, kNext, kKept},
+    {kNext, kNext, kNext, kNext, kNext, kNext, kNext, kKept},
+    {Says("Card 2 represents your partner's view towards you."),
+     Says("Card 3 reflects you expressions, feelings, desires and sentiments."),
+     Says("Card 4 represents your partner's expressions and sentiments."),
+     Says("Card 5 represents your unconscious expressions."),
+     Says("Card 6 represents your partner's unconscious expressions."),
+     Says("Card 7 represents your inner desires and needs."),
+     Says("Card 8 represents your partner's inner desires and needs."),
+     Says("Card 9 tells you about ways of improving your relationship with your partner."),
+     Says("Card 10 tells the ways your partner can improve your relationship."), kKept},
+    {Says("Card 2 represents the past"),      Says("Card 3 represents the past"),
+     Says("Card 4 represents the past"),      Says("Card 5 represents the past"),
+     Says("Card 6 represents the past"),      Says("Card 7 represents the past"),
+     Says("Card 8 represents the present"),   Says("Card 9 represents the present"),
+     Says("Card 10 represents the present"),  Says("Card 11 represents the present"),
+     Says("Card 12 represents the present"),  Says("Card 13 represents the present"),
+     Says("Card 14 represents the present"),  Says("Card 15 reflects the future"),
+     Says("Card 16 reflects the future"),     Says("Card 17 reflects the future"),
+     Says("Card 18 reflects the future"),     Says("Card 19 reflects the future"),
+     Says("Card 20 reflects the future"),     Says("Card 21 reflects the future"),
+     Says("")},
+    {Says("Card 2 is Related to Taurus which represents your financial and business matters."),
+     Says("Card 3 is Related to Gemini which represents communication and education."),
+     Says("Card 4 is Related to Cancer which represents home, family and childhood concerns."),
+     Says("Card 5 is Related to Leo which represents the pleasures and leisure of life."),
+     Says("Card 6 is Related to Virgo which represents work and responsibility."),
+     Says("Card 7 is Related to Libra which represents close partnership and love."),
+     Says("Card 8 is Related to Scorpio which reveals all your hidden influences and desires."),
+     Says("Card 9 is Related to Sagittarius which represents you intimacy in religion and philosophy."),
+     Says("Card 10 is Related to Capricorn which represents your career and ambition."),
+     Says("Card 11 is Related to Aquarius which represents your social life and acquaintances."),
+     Says("Card 12 is Related to Pisces which represents your strengths and weaknesses."), kKept},
+    {Says("Card 2 - Right temple: Reveals the basic emotions, feelings and intuitions."),
+     Says("Card 3 - Left temple: Reveals the level of practicality and rationality."),
+     Says("Card 4 - Right shoulder: Reveals our natural ability and common sense."),
+     Says("Card 5 - Left shoulder: Reveals our learning skills and our capacity to take up things."),
+     Says("Card 6 - Heart/ centre position: Related to how we tackle our emotions."),
+     Says("Card 7 - Right hip: Relates to our destiny - the path which we choose."),
+     Says("Card 8 - Left hip: Reveals our energy level."),
+     Says("Card 9 - Groin: Reveals the level of sexuality and sensuality."),
+     Says("Card 10 - feet: Reveals our basic nature."), kKept},
+    {Says(""), Says(""), Says(""), Says(""), Says(""), Says(""), Says(""), Says(""), kKept},
+};
+
+class ManualHints : public ManualReading {
+protected:
+    // Picks one back per position of the spread and deals, reading the hint box before every
+    // pick and, while the deal lets events run before each draw, after every dealt card.
+    HintsSeen PickAndDeal(int spreadIndex, int positions) {
+        HintsSeen seen;
+        frmManual* window = Open(spreadIndex);
+        QPointer<frmManual> watch(window);
+        for (int k = 0; k < positions; ++k) {
+            seen.beforePick << HintBox(window);
+            if (k < positions - 1) Pick(window, k);
+        }
+        WhileEventsRun during([&] {
+            if (!watch) return false;
+            const int dealt = static_cast<int>(Drawn().size());
+            if (watch->isDealing() && dealt > 0) seen.afterDeal[dealt - 1] = HintBox(watch);
+            return true;
+        });
+        Pick(window, positions - 1);
+        if (watch) seen.afterDeal[positions - 1] = HintBox(watch);
+        seen.report = Report();
+        UnloadAll();
+        return seen;
     }
-    EXPECT_TRUE(HintBox(window).startsWith(QStringLiteral("Card 10: The Outcome\n")));
-    EXPECT_FALSE(window->isDealing());
+};
+
+TEST_F(ManualHints, TheHintBeforeEveryPickOfEverySpread) {
+    for (int spread = 0; spread < kSpreadCount; ++spread) {
+        const SpreadTexts& texts = kSpreadTexts[static_cast<std::size_t>(spread)];
+        SCOPED_TRACE(texts.spread);
+        const int n = static_cast<int>(texts.positions.size());
+        const HintsSeen seen = PickAndDeal(spread, n);
+        ASSERT_EQ(seen.beforePick.size(), n);
+        for (int k = 0; k < n; ++k) {
+            const QString& hint = seen.beforePick[k];
+            EXPECT_TRUE(HintFits(hint, texts, k, QStringLiteral("\n"))) << k << ": " << hint.toStdString();
+            // The report writes the position as the hint showed it.
+            QString written = hint;
+            EXPECT_TRUE(seen.report.contains(written.replace(QLatin1Char('\n'), QStringLiteral("\r\n")))) << k;
+        }
+    }
+}
+
+TEST_F(ManualHints, TheHintAfterEveryDealtCardOfEverySpread) {
+    for (int spread = 0; spread < kSpreadCount; ++spread) {
+        const std::vector<After>& table = kDealHints[spread];
+        SCOPED_TRACE(kSpreadTexts[static_cast<std::size_t>(spread)].spread);
+        const int n = static_cast<int>(table.size());
+        const HintsSeen seen = PickAndDeal(spread, n);
+        QString expected = seen.beforePick.value(n - 1);
+        for (int k = 0; k < n; ++k) {
+            const After& after = table[static_cast<std::size_t>(k)];
+            if (after.kind == After::Text) expected = Plain(QString::fromLatin1(after.text));
+            if (after.kind == After::NextHint) expected = seen.beforePick.value(k + 1);
+            ASSERT_EQ(seen.afterDeal.count(k), 1u) << k;
+            EXPECT_EQ(seen.afterDeal.at(k), expected) << k;
+        }
+    }
 }
 
 TEST_F(ManualReading, SameLineHintsShowTitleAndMeaningOnOneLine) {
@@ -329,12 +451,11 @@ TEST_F(ManualReading, CelticCrossDealsTenDistinctCardsWithTheCrossingCardAcross)
 
     ASSERT_NE(Table(), nullptr);
     for (int k = 0; k < 10; ++k) {
-        const SpreadPosition& position = SpreadByIndex(0)->arrPositions[static_cast<std::size_t>(k)];
+        const Corner& corner = LayoutOf(QStringLiteral("Celtic Cross")).corners[static_cast<std::size_t>(k)];
         const CardBox* box = Table()->p(k);
         EXPECT_TRUE(box->isVisible()) << k;
         EXPECT_TRUE(Table()->lbl(k)->isVisible()) << k;
-        EXPECT_EQ(box->pos(), QPoint(platform::TwipsToPixels(position.sngLeft), platform::TwipsToPixels(position.sngTop)))
-            << k;
+        EXPECT_EQ(box->pos(), QPoint(platform::TwipsToPixels(corner.left), platform::TwipsToPixels(corner.top))) << k;
     }
     const CardBox* crossing = Table()->p(1);
     EXPECT_GT(crossing->width(), crossing->height());
@@ -446,26 +567,6 @@ TEST_F(ManualReading, AMissingCardPictureShowsNoOtherCard) {
 }
 
 // -- Input while the deal runs --------------------------------------------------------------
-
-// Fires once the window's deal is under way, from inside the deal's pending-event runs.
-class DuringDeal {
-public:
-    DuringDeal(frmManual* window, std::function<void()> action) : window_(window), action_(std::move(action)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (!window_ || !window_->isDealing()) return;
-            timer_.stop();
-            fired = true;
-            action_();
-        });
-        timer_.start(0);
-    }
-    bool fired = false;
-
-private:
-    QPointer<frmManual> window_;
-    std::function<void()> action_;
-    QTimer timer_;
-};
 
 void PostClick(QWidget* widget) {
     const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
@@ -684,12 +785,15 @@ TEST_F(ManualReading, ManualFromTheSelectionWindowWorksForEverySpreadAndOptionSe
             if (!options.reverse) EXPECT_TRUE(Reversed().empty());
             EXPECT_EQ(Sections(SpreadName(spread)), n);
             ASSERT_NE(Table(), nullptr);
+            const SpreadLayout& layout = kSpreadLayouts[static_cast<std::size_t>(spread)];
+            ASSERT_EQ(static_cast<int>(layout.corners.size()), n);
             for (int k = 0; k < n; ++k) {
-                const SpreadPosition& position = SpreadByIndex(spread)->arrPositions[static_cast<std::size_t>(k)];
-                EXPECT_TRUE(Table()->p(k)->isVisible()) << k;
-                EXPECT_EQ(Table()->p(k)->pos(),
-                          QPoint(platform::TwipsToPixels(position.sngLeft), platform::TwipsToPixels(position.sngTop)))
+                const Corner& corner = layout.corners[static_cast<std::size_t>(k)];
+                const CardBox* box = Table()->p(k);
+                EXPECT_TRUE(box->isVisible()) << k;
+                EXPECT_EQ(box->pos(), QPoint(platform::TwipsToPixels(corner.left), platform::TwipsToPixels(corner.top)))
                     << k;
+                EXPECT_EQ(box->width() > box->height(), corner.turned) << k;
             }
             EXPECT_FALSE(ExitScreenShown());
             UnloadAll();

@@ -234,18 +234,6 @@ TEST(DealHint, OwnTextsAfterEachPlacedPosition) {
     }
 }
 
-TEST(DealHint, NextPositionsHintForTheSpreadsWithoutTextsOfTheirOwn) {
-    for (int spread = 2; spread <= 7; ++spread) {
-        const TarotSpread* s = SpreadByIndex(spread);
-        ASSERT_NE(s, nullptr);
-        const int n = s->lngCardCount;
-        SCOPED_TRACE(s->strDisplayName.toStdString());
-        for (int k = 0; k < n - 1; ++k) EXPECT_EQ(DealHint(spread, k), PositionHint(s->strDisplayName, k + 1));
-        EXPECT_FALSE(DealHint(spread, n - 1).has_value());
-    }
-    EXPECT_EQ(*DealHint(4, 1), QStringLiteral("Card 3 - This card represents the present."));
-}
-
 TEST(PlacementOf, CardsGoWhereTheLayoutPutsThemOnlyTheCrossingCardTurned) {
     const struct {
         int spread, picIndex;

@@ -129,16 +129,3 @@ TEST(FileDialogs, FilterInTheQtForm) {
     EXPECT_EQ(QtFilter("CV Vezor Adarizu Dudiruvo | *.trs"), "CV Vezor Adarizu Dudiruvo (*.trs)");
     EXPECT_EQ(QtFilter("CV Vezor Adarizu Dudiruvo (*.trs)|*.trs"), "CV Vezor Adarizu Dudiruvo (*.trs)");
 }
-
-TEST(SingleInstance, ASecondLockIsRefusedUntilTheFirstIsGone) {
-    QTemporaryDir dir;
-    {
-        SingleInstanceLock first("Prog", dir.path());
-        ASSERT_TRUE(first.acquired());
-        // A lock held by this live process is not stale: a second one fails.
-        SingleInstanceLock second("Prog", dir.path());
-        EXPECT_FALSE(second.acquired());
-    }
-    SingleInstanceLock again("Prog", dir.path());
-    EXPECT_TRUE(again.acquired());
-}

@@ -4,6 +4,7 @@
 #include "platform/richtextbox.h"
 #include "shell/frmFront.h"
 #include "shell/frmMDI.h"
+#include "shell/frmTarot.h"
 #include "shell/navigation.h"
 #include "shell/readingfile.h"
 #include "shell/startup.h"
@@ -12,7 +13,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QComboBox>
 #include <QPointer>
+#include <QTemporaryDir>
+#include <optional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -269,6 +273,76 @@ TEST_F(ReadingFileWindow, ReplacingAnEarlierFileWritesTheWholeNewReading) {
     CastCelticCross();
     save(target);
     EXPECT_EQ(ReadFile(target), FileOf(CelticCrossRecords()));
+}
+
+TEST_F(ReadingFileWindow, AsksAboutTheCompletedNameBeforeReplacingAFile) {
+    const QByteArray earlier = "an earlier file\r\n";
+    const struct {
+        const char* what;
+        const char* chosen;
+        const char* existing;
+        std::optional<platform::MsgResult> answer;  // to the question, when it is asked
+        const char* written;                        // the file that holds the reading after
+    } cases[] = {
+        {"completed name exists, No", "mine.txt", "mine.txt.trs", platform::MsgResult::No, nullptr},
+        {"completed name exists, Yes", "mine.txt", "mine.txt.trs", platform::MsgResult::Yes, "mine.txt.trs"},
+        {"only the chosen name exists", "mine.txt", "mine.txt", std::nullopt, "mine.txt.trs"},
+        {"a reading file exists, No", "kept.trs", "kept.trs", platform::MsgResult::No, nullptr},
+        {"nothing exists", "fresh", "other.trs", std::nullopt, "fresh.trs"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        const auto at = [&](const char* name) { return folder.path() + QLatin1Char('/') + QString::fromLatin1(name); };
+        WriteFile(at(c.existing), earlier);
+        messages.clear();
+        if (c.answer) messages.setNextAnswer(*c.answer);
+        const std::size_t asked = dialogs.asked().size();
+        CastCelticCross();
+        save(at(c.chosen));  // after a No the dialog comes again, and is cancelled
+
+        if (c.answer) {
+            EXPECT_EQ(messages.texts(), QStringList{QString::fromLatin1(c.existing) +
+                                                    QStringLiteral(" already exists.\rDo you want to replace it?")});
+            EXPECT_EQ(messages.shown()[0].buttons, platform::MsgButtons::YesNo);
+            EXPECT_TRUE(messages.shown()[0].defaultNo);
+        } else {
+            EXPECT_TRUE(messages.shown().empty());
+        }
+        EXPECT_EQ(dialogs.asked().size() - asked, c.answer == platform::MsgResult::No ? 2u : 1u);
+        if (c.written) EXPECT_EQ(ReadFile(at(c.written)), FileOf(CelticCrossRecords()));
+        if (!c.written || QString::fromLatin1(c.written) != QString::fromLatin1(c.existing)) {
+            EXPECT_EQ(ReadFile(at(c.existing)), earlier) << "replaced without being asked";
+        }
+    }
+}
+
+TEST_F(ReadingFileWindow, SaveWritesTheReadingItsWindowShowsWhateverIsChosenSince) {
+    const QByteArray original = FileOf(CelticCrossRecords());
+    WriteFile(path(QStringLiteral("opened.trs")), original);
+    open(path(QStringLiteral("opened.trs")));
+    frmMDI* report = platform::Peek<frmMDI>();
+    ASSERT_NE(report, nullptr);
+
+    // The querent window stays shown: "&Next" loads the selection window, which starts a new
+    // reading, and another deck is chosen there.
+    platform::Get<frmFront>()->cmdNext->click();
+    frmTarot* selection = platform::Peek<frmTarot>();
+    ASSERT_NE(selection, nullptr);
+    selection->cboCards->setCurrentIndex(0);
+    ASSERT_EQ(State().reading.strDeckLetter, QStringLiteral("r"));
+
+    dialogs.setNextFileName(path(QStringLiteral("again.trs")));
+    report->cmdSave->click();
+    EXPECT_EQ(ReadFile(path(QStringLiteral("again.trs"))), original);
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(ReadingFileWindow, AReportWithoutACompleteReadingRefusesToSave) {
+    State().Reset();
+    save(path(QStringLiteral("nothing.trs")));
+    EXPECT_EQ(messages.texts(), QStringList{kSaveFailedMessage});
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("nothing.trs"))));
 }
 
 TEST_F(ReadingFileWindow, OpeningASavedCelticCrossReplaysItAndShowsTheReport) {

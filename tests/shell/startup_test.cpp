@@ -4,12 +4,16 @@
 #include "shell/frmOpen.h"
 #include "shell/startup.h"
 #include "shell/textshift.h"
+#include "shell/filefaults.h"
 #include "shell/weblinks_urls.h"
+#include "support/environment.h"
 #include "support/windowtest.h"
 
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QTest>
+#include <sys/stat.h>
 
 using platform::MsgButtons;
 using platform::MsgIcon;
@@ -68,6 +72,70 @@ TEST_F(Startup, ASecondInstanceAsksNoReminderEvenWhenOneIsDue) {
     EXPECT_EQ(messages.texts(), QStringList{"Application is already running"});
     EXPECT_EQ(StoredReminder(), before);
 }
+
+// A folder standing for one user's own runtime folder.
+QString UserFolder(const QString& path) {
+    QDir().mkpath(path);
+    ::chmod(QFile::encodeName(path).constData(), 0700);
+    return path;
+}
+
+TEST_F(Startup, AnotherUsersRunningCopyDoesNotTurnThisUserAway) {
+    const QString otherUser = UserFolder(temp.path() + QStringLiteral("/runtime-other"));
+    const QString thisUser = UserFolder(temp.path() + QStringLiteral("/runtime-own"));
+    ScopedEnvironmentVariable runtime("XDG_RUNTIME_DIR", QFile::encodeName(otherUser));
+    platform::SingleInstanceLock othersCopy(platform::ExecutableName());
+    ASSERT_TRUE(othersCopy.acquired());
+
+    runtime.set(QFile::encodeName(thisUser));
+    ScopedInstanceLockFolder usersOwn{QString()};  // no folder chosen: the user's own, as in the program
+    StartApplication();
+
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(quit.ends(), 0);
+    EXPECT_TRUE(platform::IsLoaded<frmOpen>());
+    // This user's copy now holds this user's lock.
+    platform::SingleInstanceLock secondOwn(platform::ExecutableName());
+    EXPECT_TRUE(secondOwn.heldElsewhere());
+}
+
+struct LeftLockCase {
+    const char* name;
+    mode_t fileMode;
+    mode_t folderMode;
+    bool guarded;  // the started copy holds the lock
+};
+void PrintTo(const LeftLockCase& c, std::ostream* os) { *os << c.name; }
+
+class LeftLock : public Startup, public ::testing::WithParamInterface<LeftLockCase> {};
+
+TEST_P(LeftLock, DoesNotTurnTheStartAway) {
+    ASSERT_TRUE(filefaults::HonourPermissionBits());
+    const QString folder = UserFolder(temp.path() + QStringLiteral("/locks"));
+    const QString lockFile = folder + QLatin1Char('/') + platform::ExecutableName() + QStringLiteral(".lock");
+    {
+        QFile left(lockFile);
+        ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    }
+    filefaults::ScopedMode fileMode(lockFile, GetParam().fileMode);
+    filefaults::ScopedMode folderMode(folder, GetParam().folderMode);
+    ScopedInstanceLockFolder lockedFolder(folder);
+
+    StartApplication();
+
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(quit.ends(), 0);
+    ASSERT_TRUE(platform::IsLoaded<frmOpen>());
+    EXPECT_TRUE(platform::Peek<frmOpen>()->isVisible());
+    platform::SingleInstanceLock second(platform::ExecutableName(), folder);
+    EXPECT_EQ(second.heldElsewhere(), GetParam().guarded);
+}
+
+// A lock file that cannot be opened leaves the program unguarded rather than shut out.
+INSTANTIATE_TEST_SUITE_P(Leftovers, LeftLock,
+                         ::testing::Values(LeftLockCase{"InAReadOnlyFolder", 0644, 0500, true},
+                                           LeftLockCase{"ThatCannotBeOpened", 0000, 0700, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct FolderCase {
     const char* name;

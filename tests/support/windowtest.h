@@ -11,6 +11,7 @@
 #include "platform/printer.h"
 #include "platform/randomsource.h"
 #include "platform/settingsstore.h"
+#include "platform/textkeys.h"
 #include "shell/startup.h"
 
 #include <QCoreApplication>
@@ -22,7 +23,9 @@ protected:
     WindowTest()
         : settings(temp.path() + "/settings"),
           programFolder(QCoreApplication::applicationDirPath()),
-          printer(temp.path()) {}
+          printer(temp.path()) {
+        platform::InstallTextKeyGuard();
+    }
 
     void TearDown() override { UnloadAll(); }
 
