@@ -12,6 +12,7 @@ E2E_STEP="setting up"
 E2E_PIDS=()
 E2E_XVFB=""
 E2E_WM=""
+E2E_AT_EXIT=()
 # Never the display of the person running the tests.
 unset DISPLAY
 
@@ -37,7 +38,7 @@ fail() {
     if [ -n "${DISPLAY:-}" ]; then
         grab -window root "$E2E_SCREENS/failed-$(basename "$0" .sh).png" 2>/dev/null || true
     fi
-    for log in "${E2E_TMP:-/nonexistent}"/program-*.log; do
+    for log in "${E2E_TMP:-/nonexistent}"/{program-*,openbox}.log; do
         if [ -s "$log" ]; then echo "--- $log" >&2; tail -n 20 "$log" >&2; fi
     done
     exit 1
@@ -61,6 +62,9 @@ cleanup() {
     for pid in "${E2E_PIDS[@]}"; do
         wait "$pid" 2>/dev/null || true
     done
+    for fn in "${E2E_AT_EXIT[@]}"; do
+        "$fn" || true
+    done
     if [ -n "$E2E_WM" ]; then
         kill "$E2E_WM" 2>/dev/null || true
         wait "$E2E_WM" 2>/dev/null || true
@@ -72,6 +76,9 @@ cleanup() {
     rm -rf "$E2E_TMP"
     exit "$status"
 }
+
+# Runs function $1 when the test ends, however it ends, after the program has been stopped.
+at_exit() { E2E_AT_EXIT+=("$1"); }
 
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/vad-e2e.XXXXXX")
 trap cleanup EXIT
@@ -91,29 +98,43 @@ display_ready() { [[ $(cat "$E2E_TMP/display" 2>/dev/null) == *[0-9] ]] && [[ $(
 
 start_display() {
     step "start a private X server"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
+    # No reset of the server when its last client leaves: the checks below come and go.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
     E2E_XVFB=$!
     wait_until "the X server start" display_ready
     DISPLAY=":$(tr -d '\n' <"$E2E_TMP/display")"
     export DISPLAY
     echo "   display $DISPLAY"
     step "start the window manager"
-    HOME="$E2E_TMP/home" openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
-    E2E_WM=$!
+    start_wm
     wait_until "the window manager start" wm_ready
 }
 
-# True once a window manager runs on the display.
-wm_ready() { wmctrl -m >/dev/null 2>&1; }
+start_wm() {
+    HOME="$E2E_TMP/home" openbox --sm-disable >>"$E2E_TMP/openbox.log" 2>&1 &
+    E2E_WM=$!
+}
+
+# True once a window manager runs on the display. An openbox that could not reach the display
+# (seen, rarely, while other X servers start beside this one) is started again.
+wm_ready() {
+    wmctrl -m >/dev/null 2>&1 && return 0
+    if process_ended "$E2E_WM"; then
+        wait "$E2E_WM" 2>/dev/null || true
+        start_wm
+    fi
+    return 1
+}
 
 # --- the program --------------------------------------------------------------------------
 
 # Starts the program found at $1 (default: the built one) with a home, settings folder and
-# temp folder of this test only; sets PID.
+# temp folder of this test only; sets PID. The sanitizers' options and the print server
+# (CUPS_SERVER) pass through.
 start_program() {
     local program=${1:-$E2E_PROGRAM}
     local passed=()
-    for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
+    for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS CUPS_SERVER; do
         if [ -n "${!name:-}" ]; then passed+=("$name=${!name}"); fi
     done
     env -i PATH="$E2E_TMP/bin:$PATH" LANG=C.UTF-8 DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb \
