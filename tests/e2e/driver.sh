@@ -553,6 +553,19 @@ click_report_row_button() {
     click_at $(( $(px "$left") + $(px 1245) / 2 )) $(( WH - $(px 735) + $(px 60) + $(px 345) / 2 ))
 }
 
+# "&Save" from the report window into file $1, kept as $2 among the screenshots.
+save_reading() {
+    step "\"&Save\" writes the reading file"
+    keys alt+s
+    wait_window savedialog
+    enter_file_name "$1"
+    wait_window_gone savedialog
+    wait_window report
+    wait_until "the reading file being written" test -s "$1"
+    expect_no_window message
+    cp "$1" "$E2E_SCREENS/$2"
+}
+
 # Copies the report box's text into file $1.
 copy_report() {
     # The report pane is the right-hand 3735 twips between the top and bottom rows; a click in

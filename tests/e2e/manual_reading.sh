@@ -86,15 +86,7 @@ screenshot report-manual
 step "copy the report"
 copy_report "$E2E_TMP/report.txt"
 
-step "\"&Save\" writes the reading file"
-keys alt+s
-wait_window savedialog
-enter_file_name "$READING"
-wait_window_gone savedialog
-wait_window report
-wait_until "the reading file being written" test -s "$READING"
-expect_no_window message
-cp "$READING" "$E2E_SCREENS/manual-three-cards.trs"
+save_reading "$READING" manual-three-cards.trs
 
 step "the reading file holds three distinct cards"
 decode_reading "$READING" "$E2E_TMP/records"

@@ -63,15 +63,7 @@ wait_until "the browser being given the maker's site" browser_opened "https://ww
 step "copy the report"
 copy_report "$E2E_TMP/report-cast.txt"
 
-step "\"&Save\" writes the reading file"
-keys alt+s
-wait_window savedialog
-enter_file_name "$READING"
-wait_window_gone savedialog
-wait_window report
-wait_until "the reading file being written" test -s "$READING"
-expect_no_window message
-cp "$READING" "$E2E_SCREENS/celtic-cross.trs"
+save_reading "$READING" celtic-cross.trs
 
 step "the reading file holds the cast"
 decode_reading "$READING" "$E2E_TMP/records"

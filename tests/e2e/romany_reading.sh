@@ -42,14 +42,7 @@ screenshot report-romany
 step "copy the report"
 copy_report "$E2E_TMP/report.txt"
 
-step "\"&Save\" writes the reading file"
-keys alt+s
-wait_window savedialog
-enter_file_name "$READING"
-wait_window_gone savedialog
-wait_window report
-wait_until "the reading file being written" test -s "$READING"
-cp "$READING" "$E2E_SCREENS/romany.trs"
+save_reading "$READING" romany.trs
 
 step "the reading file holds 21 Major Arcana of the Marseilles deck, none reversed"
 decode_reading "$READING" "$E2E_TMP/records"
