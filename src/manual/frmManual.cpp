@@ -6,6 +6,7 @@
 #include "catalogue/spreads.h"
 #include "manual/placement.h"
 #include "platform/fonts.h"
+#include "platform/keyboard.h"
 #include "platform/pause.h"
 #include "platform/richtextbox.h"
 #include "platform/twips.h"
@@ -386,5 +387,7 @@ void frmManual::Label6_Click() {
 
 void ShowManualWindow() {
     frmManual* window = platform::Get<frmManual>();
-    if (platform::Peek<frmManual>() == window) window->show();
+    if (platform::Peek<frmManual>() != window) return;
+    window->show();
+    platform::BringToFront(window);
 }

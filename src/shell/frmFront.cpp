@@ -2,6 +2,7 @@
 
 #include "platform/filedialog.h"
 #include "platform/fonts.h"
+#include "platform/keyboard.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "platform/wholelines.h"
@@ -267,6 +268,5 @@ void frmFront::cmdOpen_Click() {
 void ShowQuerentWindow() {
     frmFront* window = platform::Get<frmFront>();
     window->show();
-    window->raise();
-    window->activateWindow();
+    platform::BringToFront(window);
 }

@@ -3,6 +3,7 @@
 #include "catalogue/report.h"
 #include "platform/filedialog.h"
 #include "platform/fonts.h"
+#include "platform/keyboard.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "platform/wholelines.h"
@@ -232,8 +233,7 @@ void ShowReportWindow() {
     // Shown when its reading is complete: that reading is what "&Save" writes.
     window->shownReading_ = CurrentReading(State());
     window->showMaximized();
-    window->raise();
-    window->activateWindow();
+    platform::BringToFront(window);
 }
 
 platform::RichTextBox& ReportBox() { return platform::Get<frmMDI>()->rtbDisp1; }

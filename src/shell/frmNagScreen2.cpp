@@ -1,6 +1,7 @@
 #include "shell/frmNagScreen2.h"
 
 #include "platform/fonts.h"
+#include "platform/keyboard.h"
 #include "platform/messagebox.h"
 #include "platform/randomsource.h"
 #include "platform/twips.h"
@@ -285,8 +286,7 @@ void ShowExitScreen() {
     if (IsQuitting()) return;
     frmNagScreen2* screen = platform::Get<frmNagScreen2>();
     screen->show();
-    screen->raise();
-    screen->activateWindow();
+    platform::BringToFront(screen);
 }
 
 void HideExitScreen() {

@@ -2,6 +2,7 @@
 
 #include "catalogue/spreads.h"
 #include "platform/fonts.h"
+#include "platform/keyboard.h"
 #include "platform/pause.h"
 #include "platform/twips.h"
 #include "platform/wholelines.h"
@@ -351,6 +352,5 @@ void frmTarot::Label6_Click() { OpenHomePage(); }
 void ShowSelectionWindow() {
     frmTarot* window = platform::Get<frmTarot>();
     window->show();
-    window->raise();
-    window->activateWindow();
+    platform::BringToFront(window);
 }

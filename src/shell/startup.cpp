@@ -2,9 +2,9 @@
 
 #include "platform/application.h"
 #include "platform/forms.h"
+#include "platform/keyboard.h"
 #include "platform/messagebox.h"
 #include "platform/settingsstore.h"
-#include "platform/textkeys.h"
 #include "shell/frmOpen.h"
 #include "shell/modHelp.h"
 #include "shell/textshift.h"
@@ -40,7 +40,7 @@ void EndProcess() {
 }  // namespace
 
 void StartApplication() {
-    platform::InstallTextKeyGuard();
+    platform::InstallKeyGuard();
     auto& lock = InstanceLock();
     lock.reset();
     lock = std::make_unique<platform::SingleInstanceLock>(platform::ExecutableName(), g_lockFolder.value_or(QString()));
@@ -56,8 +56,7 @@ void StartApplication() {
     // The splash's load quits when a picture folder is missing.
     if (IsQuitting() || platform::Peek<frmOpen>() != splash) return;
     splash->show();
-    splash->raise();
-    splash->activateWindow();
+    platform::BringToFront(splash);
 }
 
 void CheckUpdateReminder() { CheckUpdateReminder(QDate::currentDate()); }

@@ -6,12 +6,12 @@
 #include "platform/browser.h"
 #include "platform/filedialog.h"
 #include "platform/forms.h"
+#include "platform/keyboard.h"
 #include "platform/messagebox.h"
 #include "platform/pause.h"
 #include "platform/printer.h"
 #include "platform/randomsource.h"
 #include "platform/settingsstore.h"
-#include "platform/textkeys.h"
 #include "shell/startup.h"
 
 #include <QCoreApplication>
@@ -24,7 +24,7 @@ protected:
         : settings(temp.path() + "/settings"),
           programFolder(QCoreApplication::applicationDirPath()),
           printer(temp.path()) {
-        platform::InstallTextKeyGuard();
+        platform::InstallKeyGuard();
     }
 
     void TearDown() override { UnloadAll(); }
