@@ -3,6 +3,7 @@
 #include <QBackingStore>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QPointer>
 #include <QScreen>
 #include <QThread>
 #include <QWidget>
@@ -32,16 +33,21 @@ void DoEvents() {
 }
 
 void Refresh(QWidget* widget) {
-    QWidget* window = widget->window();
+    QPointer<QWidget> window = widget->window();
     if (!window->isVisible()) return;
     // A child just shown is painted by its posted update, which repaint() alone does not run.
     DoEvents();
+    if (!window) return;
     // The whole window goes to the display again, over whatever a menu that just closed left
     // there: the display uncovers that area at its own pace and its expose may come too late.
     if (QBackingStore* store = window->backingStore()) {
         store->flush(QRect(QPoint(), window->size()), window->windowHandle());
     }
-    WaitForDisplay(window);
+    // Qt's Wayland plugin sends what it has queued for the compositor (the flush above) only when
+    // the event loop wakes; without this the drawing would wait in the connection's buffer
+    // through the whole pause. User input stays queued here too.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (window) WaitForDisplay(window);
 }
 
 PauseRecorder::PauseRecorder() : previous_(g_pauses) { g_pauses = this; }

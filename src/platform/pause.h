@@ -16,8 +16,8 @@ void DoEvents();
 
 // Puts the widget's window on the screen as it stands now, before a blocking pause: pending
 // paint work runs (user input stays queued), the whole window is drawn again over whatever
-// the display uncovered meanwhile (a menu that just closed), and the display has drawn it
-// when this returns.
+// the display uncovered meanwhile (a menu that just closed) and sent to the display, and on
+// X11 the display has drawn it when this returns.
 void Refresh(QWidget* widget);
 
 // While one exists, pauses return at once and are recorded.

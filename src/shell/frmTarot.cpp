@@ -1,5 +1,6 @@
 #include "shell/frmTarot.h"
 
+#include "casting/userinputhold.h"
 #include "catalogue/spreads.h"
 #include "platform/fonts.h"
 #include "platform/keyboard.h"
@@ -304,6 +305,9 @@ void frmTarot::cmdAuto_Click() {
     rboo = chkRev->isChecked();
     lboo = chkLA->isChecked();
     hboo = chkHA->isChecked();
+    // From here on no click, key or close request reaches a window until the reading is cast:
+    // the window stays with its panel through the pause.
+    UserInputHold hold;
     picMessage->show();
     platform::Refresh(this);
     if (!rboo) platform::Sleep(3000);

@@ -13,6 +13,7 @@ E2E_PIDS=()
 E2E_XVFB=""
 E2E_WM=""
 E2E_AT_EXIT=()
+E2E_QPA=xcb     # Qt's platform plugin for the program: xcb, or wayland under start_weston
 # Never the display of the person running the tests.
 unset DISPLAY
 
@@ -96,7 +97,7 @@ chmod +x "$E2E_TMP/bin/xdg-open"
 
 display_ready() { [[ $(cat "$E2E_TMP/display" 2>/dev/null) == *[0-9] ]] && [[ $(tail -c1 "$E2E_TMP/display") == "" ]]; }
 
-start_display() {
+start_x_server() {
     step "start a private X server"
     # No reset of the server when its last client leaves: the checks below come and go.
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
@@ -105,6 +106,10 @@ start_display() {
     DISPLAY=":$(tr -d '\n' <"$E2E_TMP/display")"
     export DISPLAY
     echo "   display $DISPLAY"
+}
+
+start_display() {
+    start_x_server
     step "start the window manager"
     start_wm
     wait_until "the window manager start" wm_ready
@@ -126,6 +131,85 @@ wm_ready() {
     return 1
 }
 
+# --- a Wayland compositor -----------------------------------------------------------------
+
+# Starts weston on a private X server: its x11 backend shows the compositor's screen in one X
+# window, which takes the X keyboard and pointer that xdotool drives and which screenshots are
+# taken of. The program then runs under Qt's Wayland plugin (E2E_QPA=wayland). Sets WIN, WX,
+# WY, WW, WH to the compositor's screen. Skips the test without weston or the plugin.
+start_weston() {
+    if ! command -v weston >/dev/null; then
+        echo "SKIPPED: weston is not installed (./test.sh installs it)"
+        exit 77
+    fi
+    if ! compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null; then
+        echo "SKIPPED: Qt's Wayland plugin is not installed (./test.sh installs qt6-wayland)"
+        exit 77
+    fi
+    start_x_server
+    step "start the weston compositor"
+    # No on-screen keyboard popping up over text boxes.
+    printf '[input-method]\npath=\n' >"$E2E_TMP/weston.ini"
+    XDG_RUNTIME_DIR="$E2E_TMP/runtime" weston --backend=x11-backend.so --use-pixman --config="$E2E_TMP/weston.ini" \
+        --width=1024 --height=768 --socket=vad-wayland >"$E2E_TMP/weston.log" 2>&1 &
+    E2E_WM=$!
+    wait_until "the compositor start" compositor_ready
+    export WAYLAND_DISPLAY=vad-wayland
+    E2E_QPA=wayland
+    read -r WIN WX WY WW WH <<<"$FOUND"
+    # The pointer rests inside the compositor's screen, which then takes the keys.
+    move_pointer $((WX + WW - 20)) $((WY + WH - 20))
+}
+
+# True once the compositor's socket is there and its screen shows; sets FOUND.
+compositor_ready() {
+    [ -S "$E2E_TMP/runtime/vad-wayland" ] || return 1
+    local id geometry
+    id=$(xdotool search --class '^Weston Compositor$' 2>/dev/null | head -n1) || return 1
+    [ -n "$id" ] && window_visible "$id" || return 1
+    geometry=$(client_geometry "$id") || return 1
+    FOUND="$id $geometry"
+}
+
+# Takes a screenshot of the current window into file $1.
+shot() { grab -window "$WIN" "$1" 2>/dev/null; }
+
+# Of screenshot $1, the pixels of about the colour r g b ($2 $3 $4) as white on black, eroded by
+# a rectangle $5 ("WxH"): a pixel stays where a run of that size of the colour is.
+colour_runs() {
+    convert "$1" -alpha off -fuzz 4% -transparent "rgb($2,$3,$4)" -alpha extract -negate \
+        -morphology Erode "Rectangle:$5" "${@:6}"
+}
+
+# The number of pixels of about the colour r g b ($2 $3 $4) in screenshot $1.
+colour_count() { colour_mask "$1" "$2" "$3" "$4" -format '%[fx:round(mean * w * h)]' info:; }
+
+# The most pixels of that colour in one row ($5 = row) or one column ($5 = column) of screenshot $1.
+colour_line_max() {
+    local size width height
+    size=$(identify -format '%w %h' "$1" 2>/dev/null) || return 1
+    read -r width height <<<"$size"
+    if [ "$5" = row ]; then
+        colour_mask "$1" "$2" "$3" "$4" -scale "1x$height!" -format "%[fx:round(maxima * $width)]" info:
+    else
+        colour_mask "$1" "$2" "$3" "$4" -scale "${width}x1!" -format "%[fx:round(maxima * $height)]" info:
+    fi
+}
+
+# Screenshot $1 with the pixels of about the colour r g b ($2 $3 $4) white, the rest black,
+# followed by the further ImageMagick arguments from $5 on.
+colour_mask() {
+    convert "$1" -alpha off -fuzz 4% -transparent "rgb($2,$3,$4)" -alpha extract -negate "${@:5}" 2>/dev/null
+}
+
+# True when screenshot $1 has a run of r g b ($2 $3 $4) of size $5 somewhere.
+has_colour_run() { [ "$(colour_runs "$@" -format '%[fx:maxima]' info: 2>/dev/null)" = 1 ]; }
+
+# The bounding box "x y width height" of the runs of colour r g b of size $5 in screenshot $1.
+colour_runs_box() {
+    colour_runs "$@" -format '%@' info: 2>/dev/null | awk -F'[x+]' 'NF == 4 { print $3, $4, $1, $2 }'
+}
+
 # --- the program --------------------------------------------------------------------------
 
 # Starts the program found at $1 (default: the built one) with a home, settings folder and
@@ -134,10 +218,10 @@ wm_ready() {
 start_program() {
     local program=${1:-$E2E_PROGRAM}
     local passed=()
-    for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS CUPS_SERVER; do
+    for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS CUPS_SERVER WAYLAND_DISPLAY; do
         if [ -n "${!name:-}" ]; then passed+=("$name=${!name}"); fi
     done
-    env -i PATH="$E2E_TMP/bin:$PATH" LANG=C.UTF-8 DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb \
+    env -i PATH="$E2E_TMP/bin:$PATH" LANG=C.UTF-8 DISPLAY="$DISPLAY" QT_QPA_PLATFORM="$E2E_QPA" \
         HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/home/.config" \
         XDG_RUNTIME_DIR="$E2E_TMP/runtime" TMPDIR="$E2E_TMP/tmp" "${passed[@]}" \
         "$program" >"$E2E_TMP/program-${#E2E_PIDS[@]}.log" 2>&1 &
@@ -323,13 +407,18 @@ click_control() {
 # Clicks at pixel x, y of the current window.
 click_at() { click_screen $((WX + $1)) $((WY + $2)); }
 
-# Clicks at pixel x, y of the screen. (A synchronous move to where the pointer already is waits
-# for a motion that never comes.)
+# Clicks at pixel x, y of the screen.
 click_screen() {
+    move_pointer "$1" "$2"
+    xdotool click 1
+}
+
+# Moves the pointer to pixel x, y of the screen. (A synchronous move to where the pointer already
+# is waits for a motion that never comes.)
+move_pointer() {
     local X Y SCREEN WINDOW
     eval "$(xdotool getmouselocation --shell)"
     if [ "$X" != "$1" ] || [ "$Y" != "$2" ]; then xdotool mousemove --sync "$1" "$2"; fi
-    xdotool click 1
 }
 
 keys() { xdotool key --delay 60 "$@"; }

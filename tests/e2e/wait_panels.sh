@@ -5,15 +5,19 @@
 # red around its white labels.
 source "$(dirname "$0")/driver.sh"
 
-# Takes a screenshot one second into the pause and checks that the window of kind $1, still
-# showing, has the panel's red at x, y ($2, $3) of its client area.
+# Waits for the panel's red at x, y ($2, $3) of the client area of the window of kind $1, from
+# the moment its pause starts; keeps the screen as $4. The panel is there in the pause: the
+# window still shows, no report window yet, and the panel stays for the looks that follow.
 expect_panel_in_pause() {
-    sleep 1         # the pause lasts 3 s
+    wait_until "the panel showing" pixel_is "$2" "$3" 255 0 0
     grab -window root "$E2E_SCREENS/$4.png" || fail "no screenshot $4"
     echo "   screenshot $E2E_SCREENS/$4.png"
-    pixel_is "$2" "$3" 255 0 0 || fail "the panel is not on the screen: $(pixel "$2" "$3") at $2, $3"
-    find_window "$1" || fail "the pause was over before the screenshot"
+    find_window "$1" || fail "the pause was over when the panel showed"
     expect_no_window report
+    local look
+    for look in 1 2 3; do
+        pixel_is "$2" "$3" 255 0 0 || fail "the panel went away at once: $(pixel "$2" "$3") at $2, $3"
+    done
 }
 
 # The selection window's panel lies at 1860, 1860 twips in its client area.

@@ -2,6 +2,7 @@
 // thread blocks for the pause before a reading.
 #include "manual/frmManual.h"
 #include "shell/frmFront.h"
+#include "shell/frmMDI.h"
 #include "shell/frmTarot.h"
 #include "shell/navigation.h"
 #include "support/windowtest.h"
@@ -10,8 +11,10 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 #include <functional>
 
 namespace {
@@ -64,6 +67,22 @@ TEST_F(WaitPanel, IsOnTheScreenWhenAutoCastPausesByButtonAndByMenu) {
         PressReportRestart();
         Flush();
     }
+}
+
+TEST_F(WaitPanel, StaysThroughTheAutoCastPauseWhenTheWindowManagerAsksToClose) {
+    QPointer<frmTarot> selection = OpenSelection();
+    ASSERT_NE(selection, nullptr);
+    selection->chkRev->setChecked(false);
+    bool refused = false;
+    pauses.setAtPause([&] {
+        selection->windowHandle()->close();
+        refused = platform::IsLoaded<frmTarot>() && selection->isVisible() && selection->picMessage->isVisible();
+    });
+    QTest::mouseClick(selection->cmdAuto, Qt::LeftButton);
+
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(platform::IsLoaded<frmMDI>());
+    EXPECT_FALSE(ExitScreenShown());
 }
 
 TEST_F(WaitPanel, IsOnTheScreenWhenTheManualDealPauses) {
