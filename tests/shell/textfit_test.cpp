@@ -26,6 +26,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -185,6 +186,18 @@ void CheckWholeLines(QPlainTextEdit* box, QStringList& misfits) {
                            cut.join(QStringLiteral("\", \"")) + QStringLiteral("\"");
             break;
         }
+    }
+    // Scrolled to the end, the last line ends at the bottom of the text area.
+    scroll->setValue(scroll->maximum());
+    const QTextBlock last = box->document()->lastBlock();
+    const QTextLine lastLine = last.layout()->lineAt(last.layout()->lineCount() - 1);
+    QTextCursor at(last);
+    at.setPosition(last.position() + lastLine.textStart());
+    const double bottom = box->cursorRect(at).top() + lastLine.height();
+    if (std::abs(bottom - box->viewport()->height()) > kLineTolerance) {
+        misfits << Describe(box, QString()) + QStringLiteral(" scrolled to the end ends its last line at %1 of %2")
+                                                  .arg(bottom)
+                                                  .arg(box->viewport()->height());
     }
     box->setPlainText(kept);
 }
