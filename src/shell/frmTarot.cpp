@@ -5,6 +5,7 @@
 #include "platform/pause.h"
 #include "platform/twips.h"
 #include "platform/wholelines.h"
+#include "platform/wholerows.h"
 #include "shell/frmFront.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
@@ -116,7 +117,7 @@ frmTarot::frmTarot() {
     cboCards = new QComboBox(client);
     cboCards->setGeometry(TwipsRect(5280, 1230, 3495, 315));
     Label4[1] = heading(QStringLiteral("Select Spread"), 5280, 1620);
-    lstOption = new QListWidget(client);
+    lstOption = new platform::WholeRowsListWidget(client);
     lstOption->setGeometry(TwipsRect(5280, 1890, 3495, 1230));
     txtDisp = new platform::WholeLinesTextEdit(client);
     txtDisp->setReadOnly(true);
