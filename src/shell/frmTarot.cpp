@@ -136,6 +136,8 @@ frmTarot::frmTarot() {
     // Only as wide as its box: the caption beside it is Label3's.
     chkRev = new QCheckBox(QStringLiteral("Allow Reverse Cards"), client);
     chkRev->setGeometry(TwipsRect(6000, 3990, 225, 195));
+    // The style's tick box is taller than the check box; it is drawn as high as the check box.
+    chkRev->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(chkRev->height()));
     chkRev->setChecked(true);
     Label3 = new QLabel(QStringLiteral("Allow Reverse Cards"), client);
     Label3->setFont(bold);
