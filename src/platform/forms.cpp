@@ -1,6 +1,7 @@
 #include "platform/forms.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
@@ -63,6 +64,16 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushBut
 
 void CommandButton::setValue(bool value) {
     if (value) press();
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // A held key presses the button once.
+        if (!event->isAutoRepeat()) click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CommandButton::press() {
