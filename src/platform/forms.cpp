@@ -1,5 +1,7 @@
 #include "platform/forms.h"
 
+#include "platform/focusmark.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPointer>
@@ -60,6 +62,7 @@ std::vector<Form*> LoadedForms() { return Registry(); }
 
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
     connect(this, &QPushButton::clicked, this, &CommandButton::press);
+    ShowFocusMark(this, FocusMark::Dots);
 }
 
 void CommandButton::setValue(bool value) {

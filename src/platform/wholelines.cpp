@@ -1,5 +1,7 @@
 #include "platform/wholelines.h"
 
+#include "platform/focusmark.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QPaintEvent>
@@ -47,6 +49,7 @@ WholeLinesTextEdit::WholeLinesTextEdit(QWidget* parent) : QPlainTextEdit(parent)
     // The room around the text area shows the box's own background.
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
+    ShowFocusMark(this, FocusMark::Frame);
     fitWholeLines();
 }
 

@@ -1,5 +1,7 @@
 #include "platform/wholerows.h"
 
+#include "platform/focusmark.h"
+
 #include <QEvent>
 #include <QResizeEvent>
 #include <algorithm>
@@ -9,6 +11,7 @@ namespace platform {
 WholeRowsListWidget::WholeRowsListWidget(QWidget* parent) : QListWidget(parent) {
     // Long entries are cut at the right edge; no scroll bar takes room from the rows.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ShowFocusMark(this, FocusMark::Frame);
 }
 
 void WholeRowsListWidget::resizeEvent(QResizeEvent* event) {
