@@ -145,7 +145,9 @@ frmManual::frmManual() {
         button->setFont(buttonFont);
         windowparts::SetButtonFace(button);
     }
+    // "Back" and "Exit" come first in the tab order, the hint box after them.
     setTabOrder(cmdBack, cmdCancel);
+    setTabOrder(cmdCancel, txtDisp);
 
     if (auto* link = qobject_cast<LinkLabel*>(Label6)) connect(link, &LinkLabel::Click, this, &frmManual::Label6_Click);
     connect(cmdBack, &platform::CommandButton::Click, this, &frmManual::cmdBack_Click);
@@ -212,6 +214,8 @@ void frmManual::Form_Load() {
     }
 
     PickCount = 0;
+    // The window opens with the focus on the first control of the tab order.
+    cmdBack->setFocus();
 }
 
 void frmManual::Form_Unload(bool& cancel) {

@@ -1,6 +1,9 @@
 #include "platform/forms.h"
 
+#include "platform/focusmark.h"
+
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
@@ -59,10 +62,21 @@ std::vector<Form*> LoadedForms() { return Registry(); }
 
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
     connect(this, &QPushButton::clicked, this, &CommandButton::press);
+    ShowFocusMark(this, FocusMark::Dots);
 }
 
 void CommandButton::setValue(bool value) {
     if (value) press();
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // A held key presses the button once.
+        if (!event->isAutoRepeat()) click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CommandButton::press() {

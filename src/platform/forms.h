@@ -6,6 +6,7 @@
 #include <vector>
 
 class QCloseEvent;
+class QKeyEvent;
 class QWidget;
 
 namespace platform {
@@ -78,7 +79,8 @@ bool Unload() {
 }
 
 // A command button whose pressed state (Value) is true while its click handler runs,
-// whether a person clicked it or code pressed it.
+// whether a person clicked it or code pressed it. Enter presses it when it has the focus, as
+// Space does.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
@@ -89,6 +91,9 @@ public:
 
 signals:
     void Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void press();

@@ -2,6 +2,7 @@
 
 #include "catalogue/report.h"
 #include "platform/filedialog.h"
+#include "platform/focusmark.h"
 #include "platform/fonts.h"
 #include "platform/keyboard.h"
 #include "platform/messagebox.h"
@@ -64,6 +65,8 @@ frmMDI::frmMDI() : rtbDisp1(new QTextDocument(this)) {
         palette.setColor(QPalette::Base, palette.color(QPalette::Button));
         box->setPalette(palette);
         box->setGeometry(place);
+        // Without a frame of its own, the box shows the focus by the focus frame alone.
+        platform::ShowFocusMark(box, platform::FocusMark::Frame);
         return box;
     };
     auto button = [&](QWidget* pane, const QString& caption, const QRect& place) {
@@ -92,6 +95,7 @@ frmMDI::frmMDI() : rtbDisp1(new QTextDocument(this)) {
     picRight = new QWidget(client_);
     rtbDisp1View = new QTextEdit(picRight);
     rtbDisp1View->setGeometry(TwipsRect(0, 0, 3645, 3000));
+    platform::ShowFocusMark(rtbDisp1View, platform::FocusMark::Frame);
     rtbDisp1.setDefaultFont(font);
     rtbDisp1.attachView(rtbDisp1View);
     rtb1.setDefaultFont(platform::ProgramFont(QStringLiteral("Verdana"), 9.75));
@@ -105,6 +109,9 @@ frmMDI::frmMDI() : rtbDisp1(new QTextDocument(this)) {
     cardTableArea = new QScrollArea(client_);
     cardTableArea->setWidgetResizable(false);
     cardTableArea->setFrameShape(QFrame::NoFrame);
+    // The card table is a window of its own inside this one: the Tab key of the report window's
+    // controls does not reach it.
+    cardTableArea->setFocusPolicy(Qt::NoFocus);
 
     connect(cmdSave, &platform::CommandButton::Click, this, &frmMDI::cmdSave_Click);
     connect(cmdPrint, &platform::CommandButton::Click, this, &frmMDI::cmdPrint_Click);

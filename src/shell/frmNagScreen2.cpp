@@ -1,5 +1,6 @@
 #include "shell/frmNagScreen2.h"
 
+#include "platform/focusmark.h"
 #include "platform/fonts.h"
 #include "platform/keyboard.h"
 #include "platform/messagebox.h"
@@ -90,6 +91,7 @@ frmNagScreen2::frmNagScreen2()
     Check1.setText(QStringLiteral("Click Here To Visit www.corvantelle.example Now"));
     Check1.setFont(ProgramFont(kVerdana, 14.25));
     Check1.setCursor(Qt::PointingHandCursor);
+    platform::ShowFocusMark(&Check1, platform::FocusMark::Dots);
     Check1.setStyleSheet(QStringLiteral(
         "QPushButton { color: rgb(0, 0, 192); background-color: rgb(236, 233, 216); border: 1px solid rgb(128, 128, 128); }"
         "QPushButton:checked, QPushButton:pressed { background-color: rgb(212, 208, 200); }"));

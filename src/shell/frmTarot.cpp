@@ -7,6 +7,7 @@
 #include "platform/pause.h"
 #include "platform/twips.h"
 #include "platform/wholelines.h"
+#include "platform/wholerows.h"
 #include "shell/frmFront.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
@@ -118,7 +119,7 @@ frmTarot::frmTarot() {
     cboCards = new QComboBox(client);
     cboCards->setGeometry(TwipsRect(5280, 1230, 3495, 315));
     Label4[1] = heading(QStringLiteral("Select Spread"), 5280, 1620);
-    lstOption = new QListWidget(client);
+    lstOption = new platform::WholeRowsListWidget(client);
     lstOption->setGeometry(TwipsRect(5280, 1890, 3495, 1230));
     txtDisp = new platform::WholeLinesTextEdit(client);
     txtDisp->setReadOnly(true);
@@ -137,6 +138,8 @@ frmTarot::frmTarot() {
     // Only as wide as its box: the caption beside it is Label3's.
     chkRev = new QCheckBox(QStringLiteral("Allow Reverse Cards"), client);
     chkRev->setGeometry(TwipsRect(6000, 3990, 225, 195));
+    // The style's tick box is taller than the check box; it is drawn as high as the check box.
+    chkRev->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(chkRev->height()));
     chkRev->setChecked(true);
     Label3 = new QLabel(QStringLiteral("Allow Reverse Cards"), client);
     Label3->setFont(bold);

@@ -18,6 +18,7 @@
 #include "manual/duringdeal.h"
 #include "support/windowtest.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -649,6 +650,33 @@ TEST_F(ManualReading, BackAndStartAgainBringBackTheQuerentWindow) {
         EXPECT_TRUE(Drawn().empty());
         UnloadAll();
     }
+}
+
+TEST_F(ManualReading, OpensWithTheFocusOnBackWhichEnterPresses) {
+    ShowQuerentWindow();
+    frmFront* front = platform::Peek<frmFront>();
+    ASSERT_NE(front, nullptr);
+    front->hide();
+    frmManual* window = Open(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }));
+    const auto focused = [] {
+        const QWidget* widget = QApplication::focusWidget();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text().toStdString();
+        return std::string(widget ? widget->metaObject()->className() : "nothing");
+    };
+    EXPECT_EQ(focused(), "Back");
+
+    // "Back" then "Exit" in the tab order.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), "Exit");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), "Back");
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    WindowTest::Flush();
+    EXPECT_EQ(platform::Peek<frmManual>(), nullptr);
+    EXPECT_TRUE(front->isVisible());
+    EXPECT_FALSE(ExitScreenShown());
 }
 
 TEST_F(ManualReading, ExitFileExitAndTheCloseBoxShowTheExitScreen) {

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -89,4 +90,36 @@ TEST(Forms, ButtonValueIsTrueOnlyWhileItsHandlerRuns) {
     button.setValue(true);
     EXPECT_EQ(seen, (std::vector<bool>{true, true}));
     EXPECT_FALSE(button.Value());
+}
+
+TEST(Forms, EnterAndSpacePressAFocusedButtonOtherKeysDoNot) {
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int presses;
+    } keys[] = {
+        {"Return", Qt::Key_Return, Qt::NoModifier, 1},
+        {"Enter of the number pad", Qt::Key_Enter, Qt::KeypadModifier, 1},
+        {"Space", Qt::Key_Space, Qt::NoModifier, 1},
+        {"A letter", Qt::Key_A, Qt::NoModifier, 0},
+        {"Escape", Qt::Key_Escape, Qt::NoModifier, 0},
+        {"Ctrl+Return", Qt::Key_Return, Qt::ControlModifier, 0},
+    };
+    QWidget window;
+    CommandButton button("Next", &window);
+    window.show();
+    button.setFocus();
+    int presses = 0;
+    bool valueWhilePressed = false;
+    QObject::connect(&button, &CommandButton::Click, [&] {
+        ++presses;
+        valueWhilePressed = button.Value();
+    });
+    for (const auto& k : keys) {
+        presses = 0;
+        QTest::keyClick(&button, k.key, k.modifiers);
+        EXPECT_EQ(presses, k.presses) << k.name;
+        if (k.presses > 0) EXPECT_TRUE(valueWhilePressed) << k.name;
+    }
 }

@@ -1,6 +1,7 @@
 // The selection window: what it starts with, the lists and option rules, and the ways out.
 #include "catalogue/report.h"
 #include "catalogue/spreads.h"
+#include "platform/twips.h"
 #include "shell/frmFront.h"
 #include "shell/frmMDI.h"
 #include "shell/frmNagScreen2.h"
@@ -117,6 +118,28 @@ TEST_F(SelectionWindow, StartsWithTheFirstDeckTheCelticCrossAndReverseCardsAllow
     EXPECT_EQ(s.reading.lngCardCount, -1);
     EXPECT_EQ(s.reading.lngSpreadIndex, 0);
     EXPECT_FALSE(s.reading.blnManualMode);
+}
+
+TEST_F(SelectionWindow, TheSpreadListKeepsItsPlaceAndTheReverseCardsTickBoxShowsWhole) {
+    // The list stands where it was put and shows whole rows in no more than its height.
+    const QRect list = platform::TwipsRect(5280, 1890, 3495, 1230);
+    EXPECT_EQ(tarot->lstOption->pos(), list.topLeft());
+    EXPECT_EQ(tarot->lstOption->width(), list.width());
+    EXPECT_LE(tarot->lstOption->height(), list.height());
+
+    // The check box is only as large as its tick box, which shows its four edges.
+    EXPECT_EQ(tarot->chkRev->geometry(), platform::TwipsRect(6000, 3990, 225, 195));
+    tarot->chkRev->setChecked(false);
+    const QImage box = tarot->chkRev->grab().toImage();
+    std::vector<int> edgePixels;  // per row of the box, the pixels as dark as its edges
+    for (int y = 0; y < box.height(); ++y) {
+        int dark = 0;
+        for (int x = 0; x < box.width(); ++x) dark += qAlpha(box.pixel(x, y)) == 255 && qGray(box.pixel(x, y)) < 220;
+        if (dark > 0) edgePixels.push_back(dark);
+    }
+    ASSERT_GE(edgePixels.size(), 3u);
+    EXPECT_GE(edgePixels.front(), 8) << "no top edge";
+    EXPECT_GE(edgePixels.back(), edgePixels.front() - 2) << "the bottom edge is cut off";
 }
 
 TEST_F(SelectionWindow, ShowsTheQuerentSummaryAndQuestion) {

@@ -1,6 +1,6 @@
 // Every window shows its texts whole with the fonts this desktop has: labels (word-wrapped ones
 // included), buttons, check boxes and frame titles fit their boxes, no label's text runs into the
-// control beside it, and multi-line boxes show whole lines.
+// control beside it, multi-line boxes show whole lines and lists whole rows.
 #include "casting/castingsupport.h"
 #include "catalogue/spreads.h"
 #include "manual/frmManual.h"
@@ -14,6 +14,7 @@
 #include "support/windowtest.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -26,6 +27,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -186,7 +188,38 @@ void CheckWholeLines(QPlainTextEdit* box, QStringList& misfits) {
             break;
         }
     }
+    // Scrolled to the end, the last line ends at the bottom of the text area.
+    scroll->setValue(scroll->maximum());
+    const QTextBlock last = box->document()->lastBlock();
+    const QTextLine lastLine = last.layout()->lineAt(last.layout()->lineCount() - 1);
+    QTextCursor at(last);
+    at.setPosition(last.position() + lastLine.textStart());
+    const double bottom = box->cursorRect(at).top() + lastLine.height();
+    if (std::abs(bottom - box->viewport()->height()) > kLineTolerance) {
+        misfits << Describe(box, QString()) + QStringLiteral(" scrolled to the end ends its last line at %1 of %2")
+                                                  .arg(bottom)
+                                                  .arg(box->viewport()->height());
+    }
     box->setPlainText(kept);
+}
+
+// A list, scrolled through row by row, shows whole rows only.
+void CheckWholeRows(QAbstractItemView* list, QStringList& misfits) {
+    const QRect room = list->viewport()->rect();
+    QScrollBar* scroll = list->verticalScrollBar();
+    for (int value = scroll->minimum(); value <= scroll->maximum(); ++value) {
+        scroll->setValue(value);
+        for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row) {
+            const QModelIndex index = list->model()->index(row, 0, list->rootIndex());
+            const QRect shown = list->visualRect(index);
+            if (shown.intersects(room) && !room.contains(shown)) {
+                misfits << Describe(list, QString()) + QStringLiteral(" scrolled to %1 shows part of \"").arg(value) +
+                               index.data().toString() + QStringLiteral("\" at ") + Rect(shown) +
+                               QStringLiteral(" in ") + Rect(room);
+                return;
+            }
+        }
+    }
 }
 
 // Every caption of the window and its child windows that does not show whole, one a line.
@@ -196,6 +229,10 @@ std::string Misfits(const QWidget* window) {
     for (const QAbstractButton* button : window->findChildren<const QAbstractButton*>()) CheckButton(button, misfits);
     for (const QGroupBox* frame : window->findChildren<const QGroupBox*>()) CheckFrameTitle(frame, misfits);
     for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>()) CheckWholeLines(box, misfits);
+    for (QAbstractItemView* list : window->findChildren<QAbstractItemView*>()) {
+        // A drop-down list's rows show in a window of their own.
+        if (list->window() == window && list->isVisibleTo(window)) CheckWholeRows(list, misfits);
+    }
     return misfits.join(QLatin1Char('\n')).toStdString();
 }
 
