@@ -362,6 +362,15 @@ focus_window() {
     wait_until "window $id taking the focus" window_active "$id"
 }
 
+# Waits for the window of kind $1 to show and to be the window manager's active window, and
+# then a moment more, as a person looks at a window before typing into it. (Keys typed at once
+# would come before what the window system still does with the windows shown on the way.)
+wait_front() {
+    wait_window "$1"
+    wait_until "the $1 window in front" window_active "$WIN"
+    sleep 1
+}
+
 # Gives the window the focus and presses Alt+F4, the window manager's key for closing it.
 alt_f4() {
     focus_window "${1:-$WIN}"

@@ -10,15 +10,6 @@ source "$(dirname "$0")/driver.sh"
 
 readonly READING="$E2E_TMP/keys.trs"
 
-# Waits for the window of kind $1 to show and to be the window manager's active window, and
-# then a moment more, as a person looks at a window before typing into it. (Keys typed at once
-# would come before what the window system still does with the windows shown on the way.)
-wait_front() {
-    wait_window "$1"
-    wait_until "the $1 window in front" window_active "$WIN"
-    sleep 1
-}
-
 # Types $1 into the box that has the focus and checks that the box then holds $2. The box's text
 # is read through the X selection: Shift+Home selects it (the name box refuses Ctrl+A and Ctrl+C).
 expect_typed() {
