@@ -63,7 +63,7 @@ void ShowNoFace(CardBox& box) {
 }  // namespace
 
 frmAuto::frmAuto() {
-    setWindowTitle(QString::fromLatin1(windowparts::kCaption));
+    setWindowTitle(windowparts::Caption());
     setWindowIcon(windowparts::ApplicationIcon());
     setFixedSize(platform::TwipsToPixels(kTableWidth), platform::TwipsToPixels(kTableHeight));
     setAutoFillBackground(true);

@@ -81,7 +81,7 @@ constexpr double kBackHeight = 600;
 }  // namespace
 
 frmManual::frmManual() {
-    setWindowTitle(QString::fromLatin1(windowparts::kCaption));
+    setWindowTitle(windowparts::Caption());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(windowparts::ApplicationIcon());

@@ -33,7 +33,7 @@ frmAbout::frmAbout()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("CV Vezor Adarizu Dudiruvo v1.55"));
+    setWindowTitle(windowparts::Caption());
     setWindowIcon(windowparts::ApplicationIcon());
     setFixedSize(TwipsToPixels(7275), TwipsToPixels(4290));
 
@@ -43,7 +43,7 @@ frmAbout::frmAbout()
 
     Label1.move(TwipsToPixels(810), TwipsToPixels(60));
     Label1.setFont(ProgramFont(kVerdana, 9.75, true));
-    Label1.setText(QStringLiteral("CV Vezor Adarizu Dudiruvo v1.55"));
+    Label1.setText(windowparts::Caption());
     Colour(Label1, palette().color(QPalette::Highlight));
     Label1.adjustSize();
 

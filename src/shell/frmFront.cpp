@@ -11,7 +11,6 @@
 #include "shell/modHelp.h"
 #include "shell/navigation.h"
 #include "shell/readingfile.h"
-#include "shell/resources.h"
 #include "shell/startup.h"
 #include "shell/windowparts.h"
 #include "state/readingstate.h"
@@ -24,7 +23,6 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPlainTextEdit>
 
 using platform::TwipsRect;
@@ -55,28 +53,13 @@ bool IsNameCharacter(int code) {
 }
 
 frmFront::frmFront() {
-    setWindowTitle(QString::fromLatin1(windowparts::kCaption));
+    setWindowTitle(windowparts::Caption());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(windowparts::ApplicationIcon());
 
     // The background picture is larger than the window; the window shows a cut-out of it.
-    class Client : public QWidget {
-    public:
-        explicit Client(QWidget* parent) : QWidget(parent) {
-            InitPictureResources();
-            picture_.load(QString::fromLatin1(windowparts::kBackgroundPicture));
-        }
-
-    protected:
-        void paintEvent(QPaintEvent*) override {
-            if (!picture_.isNull()) QPainter(this).drawPixmap(TwipsRect(-3060, -870, 9000, 6000), picture_);
-        }
-
-    private:
-        QPixmap picture_;
-    };
-    auto* client = new Client(this);
+    auto* client = new windowparts::BackgroundPane(this, TwipsRect(-3060, -870, 9000, 6000));
     client->setFixedSize(platform::TwipsToPixels(5925), platform::TwipsToPixels(5325));
     setCentralWidget(client);
 

@@ -19,7 +19,6 @@ using platform::TwipsRect;
 using platform::TwipsToPixels;
 
 namespace {
-const QString kCaption = QStringLiteral("CV Vezor Adarizu Dudiruvo v1.55");
 const QString kVerdana = QStringLiteral("Verdana");
 
 const QString kPromotion = QStringLiteral(
@@ -166,8 +165,8 @@ frmNagScreen2::frmNagScreen2()
 }
 
 void frmNagScreen2::Form_Load() {
-    setWindowTitle(kCaption);
-    lblNagScreen2Caption.setText(kCaption);
+    setWindowTitle(windowparts::Caption());
+    lblNagScreen2Caption.setText(windowparts::Caption());
     lblNagScreen2Caption.adjustSize();
 
     setWindowIcon(windowparts::ApplicationIcon());

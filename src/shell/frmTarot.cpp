@@ -13,7 +13,6 @@
 #include "shell/modHelp.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"
-#include "shell/resources.h"
 #include "shell/windowparts.h"
 #include "state/readingstate.h"
 
@@ -24,7 +23,6 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -53,23 +51,6 @@ constexpr ScenarioEntry kScenarioEntries[13] = {
     {"&Numerology Spread", "Numerology Spread"},
 };
 
-// The window's client area, with the background picture filling it.
-class Client : public QWidget {
-public:
-    explicit Client(QWidget* parent) : QWidget(parent) {
-        InitPictureResources();
-        picture_.load(QString::fromLatin1(windowparts::kBackgroundPicture));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        if (!picture_.isNull()) QPainter(this).drawPixmap(rect(), picture_);
-    }
-
-private:
-    QPixmap picture_;
-};
-
 void SetTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -79,7 +60,7 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
 }  // namespace
 
 frmTarot::frmTarot() {
-    setWindowTitle(QString::fromLatin1(windowparts::kCaption));
+    setWindowTitle(windowparts::Caption());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(windowparts::ApplicationIcon());
@@ -87,7 +68,7 @@ frmTarot::frmTarot() {
     const QFont bold = platform::ProgramFont(QStringLiteral("Verdana"), 8.25, true);
     setFont(font);
 
-    auto* client = new Client(this);
+    auto* client = new windowparts::BackgroundPane(this);
     client->setFixedSize(platform::TwipsToPixels(8880), platform::TwipsToPixels(6195));
     setCentralWidget(client);
 

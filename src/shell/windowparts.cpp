@@ -11,10 +11,20 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
 namespace windowparts {
+
+BackgroundPane::BackgroundPane(QWidget* parent, std::optional<QRect> place) : QWidget(parent), place_(place) {
+    InitPictureResources();
+    picture_.load(QString::fromLatin1(kBackgroundPicture));
+}
+
+void BackgroundPane::paintEvent(QPaintEvent*) {
+    if (!picture_.isNull()) QPainter(this).drawPixmap(place_.value_or(rect()), picture_);
+}
 
 QPixmap ApplicationIconPicture() {
     InitPictureResources();

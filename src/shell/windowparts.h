@@ -5,7 +5,9 @@
 #include <QPixmap>
 #include <QRect>
 #include <QString>
+#include <QWidget>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QGroupBox;
@@ -13,13 +15,30 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
-class QWidget;
 
 namespace windowparts {
 inline constexpr char kCaption[] = "CV Vezor Adarizu Dudiruvo v1.55";
 inline constexpr char kBackgroundPicture[] = ":/pictures/background.jpg";
 // The maker's forum site as the adverts show it.
 inline constexpr char kForumSite[] = "www.corvantelle.example";
+
+// The caption of the program's windows.
+inline QString Caption() { return QString::fromLatin1(kCaption); }
+
+// A window's client area with the background picture painted into the given place, which may
+// be larger than the client (the client then shows a cut-out of it); by default the picture
+// fills the client.
+class BackgroundPane : public QWidget {
+public:
+    explicit BackgroundPane(QWidget* parent, std::optional<QRect> place = std::nullopt);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+    std::optional<QRect> place_;
+};
 
 // The program's icon (32 x 32 and 16 x 16), and its 32 x 32 picture.
 QIcon ApplicationIcon();
