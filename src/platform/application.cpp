@@ -48,9 +48,10 @@ ScopedProgramFolder::ScopedProgramFolder(QString folder) : previous_(g_programFo
 ScopedProgramFolder::~ScopedProgramFolder() { g_programFolder = previous_; }
 
 QString InstanceLockFolder() {
-    // Qt's RuntimeLocation would fall back to a folder in the shared temp folder.
+    // Qt's RuntimeLocation would fall back to a folder in the shared temp folder. A relative
+    // path is no runtime folder at all and counts as none.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (IsPrivateFolder(QFile::encodeName(runtime))) return runtime;
+    if (runtime.startsWith(QLatin1Char('/')) && IsPrivateFolder(QFile::encodeName(runtime))) return runtime;
 
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (cache.isEmpty()) return {};

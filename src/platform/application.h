@@ -22,8 +22,8 @@ private:
 };
 
 // The folder for the user's own locks: the session's runtime folder ($XDG_RUNTIME_DIR) when
-// it belongs to the user alone, else a folder of the program's in the user's cache folder,
-// made with mode 0700. Empty when neither can be had.
+// it is named by an absolute path and belongs to the user alone, else a folder of the program's
+// in the user's cache folder, made with mode 0700. Empty when neither can be had.
 QString InstanceLockFolder();
 
 // Holds the lock named after the program in a folder (by default InstanceLockFolder) for as
