@@ -29,6 +29,14 @@ bool IsPrivateFolder(const QByteArray& path) {
     const std::optional<struct stat> status = OwnFolder(path);
     return status && (status->st_mode & 077) == 0;
 }
+
+// Keeps a clean-up of the runtime folder, which spares sticky files, from removing the lock
+// file. A file of someone else's, or one whose mode cannot be changed, is left as it is.
+void KeepFromCleanUp(int fd) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || status.st_uid != ::geteuid() || (status.st_mode & S_ISVTX)) return;
+    ::fchmod(fd, (status.st_mode & 07777) | S_ISVTX);
+}
 }  // namespace
 
 QString ProgramFolder() {
@@ -74,7 +82,10 @@ SingleInstanceLock::SingleInstanceLock(const QString& name, const QString& folde
     fd_ = ::open(path.constData(), O_RDWR | O_CREAT | kFlags, 0600);
     if (fd_ < 0) fd_ = ::open(path.constData(), O_RDONLY | kFlags);
     if (fd_ < 0) return;
-    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
+    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+        KeepFromCleanUp(fd_);
+        return;
+    }
     heldElsewhere_ = errno == EWOULDBLOCK;
     ::close(fd_);
     fd_ = -1;

@@ -28,6 +28,8 @@ QString InstanceLockFolder();
 
 // Holds the lock named after the program in a folder (by default InstanceLockFolder) for as
 // long as it lives. The lock goes with the process that holds it: a crashed run leaves none.
+// The holder gives the lock file the sticky bit, so that no clean-up of the runtime folder
+// removes it while the lock is held.
 class SingleInstanceLock {
 public:
     explicit SingleInstanceLock(const QString& name, const QString& folder = {});

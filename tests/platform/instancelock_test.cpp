@@ -187,12 +187,31 @@ TEST_F(InstanceLock, WithoutAFolderOfItsOwnTheLockIsNeitherHeldNorRefused) {
     EXPECT_EQ(Status(cacheFolder()).st_mode & 07777, 0700u);
 }
 
+// The runtime folder's clean-up may remove files untouched for 6 hours, unless they are sticky.
+TEST_F(InstanceLock, ANewLockFileIsTheUsersAloneAndSticky) {
+    SingleInstanceLock lock(kName, temp.path());
+    ASSERT_TRUE(lock.acquired());
+    EXPECT_EQ(Status(at(QStringLiteral("Prog.lock"))).st_mode & 07777, 01600u);
+}
+
+TEST_F(InstanceLock, AnotherUsersLockFileLocksAndIsLeftAsItWas) {
+    const QString lockFile = at(QStringLiteral("Prog.lock"));
+    ASSERT_TRUE(WriteFile(lockFile, {}, 0644));
+    if (!GiveToOtherUser(lockFile)) GTEST_SKIP() << "only root can hand a file to another user";
+
+    SingleInstanceLock lock(kName, temp.path());
+    EXPECT_TRUE(lock.acquired());
+    const struct stat status = Status(lockFile);
+    EXPECT_EQ(status.st_mode & 07777, 0644u);
+    EXPECT_EQ(status.st_uid, kOtherUser);
+}
+
 // What a run that crashed, or someone, left where the lock goes.
 struct LeftBehind {
     const char* name;
     std::function<bool(const QString& lockFile)> leave;
     mode_t folderMode;
-    bool lockable;  // else no lock can be had there at all
+    bool lockable;  // and then the lock file is made sticky, else no lock can be had there at all
 };
 void PrintTo(const LeftBehind& c, std::ostream* os) { *os << c.name; }
 
@@ -224,6 +243,9 @@ TEST_P(LeftAtTheLocksPlace, NeverTurnsTheNextStartAway) {
     SingleInstanceLock first(kName, folder);
     EXPECT_FALSE(first.heldElsewhere());
     EXPECT_EQ(first.acquired(), GetParam().lockable);
+    struct stat left {};
+    ASSERT_EQ(::lstat(QFile::encodeName(folder + QStringLiteral("/Prog.lock")).constData(), &left), 0);
+    EXPECT_EQ((left.st_mode & S_ISVTX) != 0, GetParam().lockable);
 
     // A lock taken is a lock held; where none can be had, the next start is not refused either.
     SingleInstanceLock second(kName, folder);
