@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -36,6 +37,11 @@ void KeepFromCleanUp(int fd) {
     struct stat status {};
     if (::fstat(fd, &status) != 0 || status.st_uid != ::geteuid() || (status.st_mode & S_ISVTX)) return;
     ::fchmod(fd, (status.st_mode & 07777) | S_ISVTX);
+}
+
+QString SystemError(const char* what, const QString& path, int error) {
+    const QString reason = QString::fromLocal8Bit(std::strerror(error));
+    return QStringLiteral("cannot %1 %2: %3").arg(QLatin1String(what), path, reason);
 }
 }  // namespace
 
@@ -72,8 +78,12 @@ QString InstanceLockFolder() {
 
 SingleInstanceLock::SingleInstanceLock(const QString& name, const QString& folder) {
     const QString dir = folder.isEmpty() ? InstanceLockFolder() : folder;
-    if (dir.isEmpty()) return;
-    const QByteArray path = QFile::encodeName(dir + QLatin1Char('/') + name + QLatin1String(".lock"));
+    if (dir.isEmpty()) {
+        failure_ = QStringLiteral("no folder of this user's own to hold it");
+        return;
+    }
+    const QString file = dir + QLatin1Char('/') + name + QLatin1String(".lock");
+    const QByteArray path = QFile::encodeName(file);
     // The system's lock on the open file ends with the process. The file stays when the lock
     // is given up: removing it would let two runs lock two files. Programs started from here
     // (the browser) do not inherit the lock; a lock file that may only be read locks as well;
@@ -81,12 +91,16 @@ SingleInstanceLock::SingleInstanceLock(const QString& name, const QString& folde
     constexpr int kFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
     fd_ = ::open(path.constData(), O_RDWR | O_CREAT | kFlags, 0600);
     if (fd_ < 0) fd_ = ::open(path.constData(), O_RDONLY | kFlags);
-    if (fd_ < 0) return;
+    if (fd_ < 0) {
+        failure_ = SystemError("open", file, errno);
+        return;
+    }
     if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
         KeepFromCleanUp(fd_);
         return;
     }
     heldElsewhere_ = errno == EWOULDBLOCK;
+    if (!heldElsewhere_) failure_ = SystemError("lock", file, errno);
     ::close(fd_);
     fd_ = -1;
 }

@@ -41,10 +41,13 @@ public:
     // True when another running instance holds it. When no lock can be had at all (no folder,
     // a lock file that cannot be opened) neither is true.
     bool heldElsewhere() const;
+    // Why no lock could be had at all; empty when it is held, here or elsewhere.
+    QString failure() const { return failure_; }
 
 private:
     int fd_ = -1;
     bool heldElsewhere_ = false;
+    QString failure_;
 };
 
 }  // namespace platform

@@ -184,6 +184,7 @@ TEST_F(InstanceLock, WithoutAFolderOfItsOwnTheLockIsNeitherHeldNorRefused) {
     SingleInstanceLock lock(kName);
     EXPECT_FALSE(lock.acquired());
     EXPECT_FALSE(lock.heldElsewhere());
+    EXPECT_FALSE(lock.failure().isEmpty());
     EXPECT_EQ(Status(cacheFolder()).st_mode & 07777, 0700u);
 }
 
@@ -243,6 +244,7 @@ TEST_P(LeftAtTheLocksPlace, NeverTurnsTheNextStartAway) {
     SingleInstanceLock first(kName, folder);
     EXPECT_FALSE(first.heldElsewhere());
     EXPECT_EQ(first.acquired(), GetParam().lockable);
+    EXPECT_EQ(first.failure().isEmpty(), GetParam().lockable);
     struct stat left {};
     ASSERT_EQ(::lstat(QFile::encodeName(folder + QStringLiteral("/Prog.lock")).constData(), &left), 0);
     EXPECT_EQ((left.st_mode & S_ISVTX) != 0, GetParam().lockable);
