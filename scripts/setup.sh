@@ -38,8 +38,8 @@ VAD_TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils)
 # server to a PDF printer.
 VAD_E2E_PACKAGES=(xvfb openbox wmctrl xdotool xclip x11-utils x11-xserver-utils imagemagick cups
     printer-driver-cups-pdf weston qt6-wayland)
-# The fuzz targets and the sanitizer build.
-VAD_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The fuzz targets and the sanitizer build (which links libjpeg, found through its headers).
+VAD_FUZZ_PACKAGES=(clang libclang-rt-14-dev libjpeg-dev)
 
 vad_build() {
     local dir=$1; shift

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -29,6 +30,19 @@ bool IsPrivateFolder(const QByteArray& path) {
     const std::optional<struct stat> status = OwnFolder(path);
     return status && (status->st_mode & 077) == 0;
 }
+
+// Keeps a clean-up of the runtime folder, which spares sticky files, from removing the lock
+// file. A file of someone else's, or one whose mode cannot be changed, is left as it is.
+void KeepFromCleanUp(int fd) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || status.st_uid != ::geteuid() || (status.st_mode & S_ISVTX)) return;
+    ::fchmod(fd, (status.st_mode & 07777) | S_ISVTX);
+}
+
+QString SystemError(const char* what, const QString& path, int error) {
+    const QString reason = QString::fromLocal8Bit(std::strerror(error));
+    return QStringLiteral("cannot %1 %2: %3").arg(QLatin1String(what), path, reason);
+}
 }  // namespace
 
 QString ProgramFolder() {
@@ -48,9 +62,10 @@ ScopedProgramFolder::ScopedProgramFolder(QString folder) : previous_(g_programFo
 ScopedProgramFolder::~ScopedProgramFolder() { g_programFolder = previous_; }
 
 QString InstanceLockFolder() {
-    // Qt's RuntimeLocation would fall back to a folder in the shared temp folder.
+    // Qt's RuntimeLocation would fall back to a folder in the shared temp folder. A relative
+    // path is no runtime folder at all and counts as none.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (IsPrivateFolder(QFile::encodeName(runtime))) return runtime;
+    if (runtime.startsWith(QLatin1Char('/')) && IsPrivateFolder(QFile::encodeName(runtime))) return runtime;
 
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (cache.isEmpty()) return {};
@@ -63,8 +78,12 @@ QString InstanceLockFolder() {
 
 SingleInstanceLock::SingleInstanceLock(const QString& name, const QString& folder) {
     const QString dir = folder.isEmpty() ? InstanceLockFolder() : folder;
-    if (dir.isEmpty()) return;
-    const QByteArray path = QFile::encodeName(dir + QLatin1Char('/') + name + QLatin1String(".lock"));
+    if (dir.isEmpty()) {
+        failure_ = QStringLiteral("no folder of this user's own to hold it");
+        return;
+    }
+    const QString file = dir + QLatin1Char('/') + name + QLatin1String(".lock");
+    const QByteArray path = QFile::encodeName(file);
     // The system's lock on the open file ends with the process. The file stays when the lock
     // is given up: removing it would let two runs lock two files. Programs started from here
     // (the browser) do not inherit the lock; a lock file that may only be read locks as well;
@@ -72,9 +91,16 @@ SingleInstanceLock::SingleInstanceLock(const QString& name, const QString& folde
     constexpr int kFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
     fd_ = ::open(path.constData(), O_RDWR | O_CREAT | kFlags, 0600);
     if (fd_ < 0) fd_ = ::open(path.constData(), O_RDONLY | kFlags);
-    if (fd_ < 0) return;
-    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
+    if (fd_ < 0) {
+        failure_ = SystemError("open", file, errno);
+        return;
+    }
+    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+        KeepFromCleanUp(fd_);
+        return;
+    }
     heldElsewhere_ = errno == EWOULDBLOCK;
+    if (!heldElsewhere_) failure_ = SystemError("lock", file, errno);
     ::close(fd_);
     fd_ = -1;
 }

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -44,11 +45,18 @@ void StartApplication() {
     auto& lock = InstanceLock();
     lock.reset();
     lock = std::make_unique<platform::SingleInstanceLock>(platform::ExecutableName(), g_lockFolder.value_or(QString()));
-    // Where no lock can be had the program runs unguarded rather than turn its user away.
     if (lock->heldElsewhere()) {
         platform::MsgBox(QStringLiteral("Application is already running"), platform::MsgIcon::Information);
         QuitApplication();
         return;
+    }
+    // Where no lock can be had the program runs unguarded rather than turn its user away, and
+    // says so.
+    if (!lock->acquired()) {
+        const QString line = QStringLiteral("%1: no single-instance lock could be had (%2); running without it\n")
+                                 .arg(platform::ExecutableName(), lock->failure());
+        std::fputs(line.toLocal8Bit().constData(), stderr);
+        std::fflush(stderr);
     }
     CheckUpdateReminder();
     if (IsQuitting()) return;

@@ -41,6 +41,21 @@ bool WriteFile(const QString& path, const QByteArray& bytes, mode_t mode) {
            ::chmod(QFile::encodeName(path).constData(), mode) == 0;
 }
 
+// Makes a folder the current one while it lives.
+class ScopedCurrentFolder {
+public:
+    explicit ScopedCurrentFolder(const QString& folder)
+        : earlier_(QDir::currentPath()), changed_(QDir::setCurrent(folder)) {}
+    ~ScopedCurrentFolder() { QDir::setCurrent(earlier_); }
+    ScopedCurrentFolder(const ScopedCurrentFolder&) = delete;
+    ScopedCurrentFolder& operator=(const ScopedCurrentFolder&) = delete;
+    bool changed() const { return changed_; }
+
+private:
+    QString earlier_;
+    bool changed_;
+};
+
 class InstanceLock : public ::testing::Test {
 protected:
     QString at(const QString& relative) const { return temp.path() + QLatin1Char('/') + relative; }
@@ -87,19 +102,32 @@ TEST_F(InstanceLock, EachUsersRuntimeFolderHoldsThatUsersLock) {
     EXPECT_TRUE(secondA.heldElsewhere());
 }
 
-enum class Runtime { Private, NotNamed, OpenToOthers, WorldWritable, Missing, OtherUsers };
+enum class Runtime {
+    Private,
+    NotNamed,
+    OpenToOthers,
+    WorldWritable,
+    Missing,
+    OtherUsers,
+    PrivateNamedRelatively
+};
 
 struct RuntimeCase {
     const char* name;
     Runtime runtime;
     bool used;  // else the folder under the cache folder is
+    const char* relativeName = nullptr;  // how a folder named relatively is named
 };
 void PrintTo(const RuntimeCase& c, std::ostream* os) { *os << c.name; }
 
 class LockFolder : public InstanceLock, public ::testing::WithParamInterface<RuntimeCase> {};
 
 TEST_P(LockFolder, IsTheRuntimeFolderOnlyWhenItIsTheUsersAlone) {
-    const QString folder = at(QStringLiteral("runtime"));
+    const QString relativeName = QString::fromUtf8(GetParam().relativeName);
+    const QString folder = at(relativeName.isEmpty() ? QStringLiteral("runtime") : relativeName);
+    // A relative name names a folder of the current folder.
+    ScopedCurrentFolder current(temp.path());
+    ASSERT_TRUE(current.changed());
     switch (GetParam().runtime) {
         case Runtime::Private: ASSERT_TRUE(MakeFolder(folder, 0700)); break;
         case Runtime::NotNamed: break;
@@ -110,8 +138,11 @@ TEST_P(LockFolder, IsTheRuntimeFolderOnlyWhenItIsTheUsersAlone) {
             ASSERT_TRUE(MakeFolder(folder, 0700));
             if (!GiveToOtherUser(folder)) GTEST_SKIP() << "only root can hand a folder to another user";
             break;
+        case Runtime::PrivateNamedRelatively: ASSERT_TRUE(MakeFolder(folder, 0700)); break;
     }
-    if (GetParam().runtime != Runtime::NotNamed) runtime.set(QFile::encodeName(folder));
+    if (GetParam().runtime != Runtime::NotNamed) {
+        runtime.set(QFile::encodeName(relativeName.isEmpty() ? folder : relativeName));
+    }
 
     const QString chosen = InstanceLockFolder();
 
@@ -134,7 +165,9 @@ INSTANTIATE_TEST_SUITE_P(
                       RuntimeCase{"OpenToOthers", Runtime::OpenToOthers, false},
                       RuntimeCase{"WorldWritable", Runtime::WorldWritable, false},
                       RuntimeCase{"Missing", Runtime::Missing, false},
-                      RuntimeCase{"OtherUsers", Runtime::OtherUsers, false}),
+                      RuntimeCase{"OtherUsers", Runtime::OtherUsers, false},
+                      RuntimeCase{"RelativePath", Runtime::PrivateNamedRelatively, false, "run/user"},
+                      RuntimeCase{"RelativeToTheCurrentFolder", Runtime::PrivateNamedRelatively, false, "./x"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InstanceLock, AnEarlierCacheFolderIsKeptToItsOwner) {
@@ -151,7 +184,27 @@ TEST_F(InstanceLock, WithoutAFolderOfItsOwnTheLockIsNeitherHeldNorRefused) {
     SingleInstanceLock lock(kName);
     EXPECT_FALSE(lock.acquired());
     EXPECT_FALSE(lock.heldElsewhere());
+    EXPECT_FALSE(lock.failure().isEmpty());
     EXPECT_EQ(Status(cacheFolder()).st_mode & 07777, 0700u);
+}
+
+// The runtime folder's clean-up may remove files untouched for 6 hours, unless they are sticky.
+TEST_F(InstanceLock, ANewLockFileIsTheUsersAloneAndSticky) {
+    SingleInstanceLock lock(kName, temp.path());
+    ASSERT_TRUE(lock.acquired());
+    EXPECT_EQ(Status(at(QStringLiteral("Prog.lock"))).st_mode & 07777, 01600u);
+}
+
+TEST_F(InstanceLock, AnotherUsersLockFileLocksAndIsLeftAsItWas) {
+    const QString lockFile = at(QStringLiteral("Prog.lock"));
+    ASSERT_TRUE(WriteFile(lockFile, {}, 0644));
+    if (!GiveToOtherUser(lockFile)) GTEST_SKIP() << "only root can hand a file to another user";
+
+    SingleInstanceLock lock(kName, temp.path());
+    EXPECT_TRUE(lock.acquired());
+    const struct stat status = Status(lockFile);
+    EXPECT_EQ(status.st_mode & 07777, 0644u);
+    EXPECT_EQ(status.st_uid, kOtherUser);
 }
 
 // What a run that crashed, or someone, left where the lock goes.
@@ -159,7 +212,7 @@ struct LeftBehind {
     const char* name;
     std::function<bool(const QString& lockFile)> leave;
     mode_t folderMode;
-    bool lockable;  // else no lock can be had there at all
+    bool lockable;  // and then the lock file is made sticky, else no lock can be had there at all
 };
 void PrintTo(const LeftBehind& c, std::ostream* os) { *os << c.name; }
 
@@ -191,6 +244,10 @@ TEST_P(LeftAtTheLocksPlace, NeverTurnsTheNextStartAway) {
     SingleInstanceLock first(kName, folder);
     EXPECT_FALSE(first.heldElsewhere());
     EXPECT_EQ(first.acquired(), GetParam().lockable);
+    EXPECT_EQ(first.failure().isEmpty(), GetParam().lockable);
+    struct stat left {};
+    ASSERT_EQ(::lstat(QFile::encodeName(folder + QStringLiteral("/Prog.lock")).constData(), &left), 0);
+    EXPECT_EQ((left.st_mode & S_ISVTX) != 0, GetParam().lockable);
 
     // A lock taken is a lock held; where none can be had, the next start is not refused either.
     SingleInstanceLock second(kName, folder);

@@ -1,3 +1,4 @@
+#include "catalogue/qstringprinting.h"
 #include "platform/application.h"
 #include "platform/settingsstore.h"
 #include "shell/frmFront.h"
@@ -7,12 +8,15 @@
 #include "shell/filefaults.h"
 #include "shell/weblinks_urls.h"
 #include "support/environment.h"
+#include "support/stderrcapture.h"
 #include "support/windowtest.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 using platform::MsgButtons;
@@ -46,8 +50,10 @@ TEST_F(Startup, ASecondInstanceIsRefusedAndLeavesTheFirstAndTheSettingsAlone) {
     platform::SingleInstanceLock first(platform::ExecutableName(), temp.path());
     ASSERT_TRUE(first.acquired());
 
+    StderrCapture said;
     StartApplication();
 
+    EXPECT_EQ(said.text(), QByteArray());
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].text, "Application is already running");
     EXPECT_EQ(messages.shown()[0].icon, MsgIcon::Information);
@@ -103,7 +109,7 @@ struct LeftLockCase {
     const char* name;
     mode_t fileMode;
     mode_t folderMode;
-    bool guarded;  // the started copy holds the lock
+    bool guarded;  // the started copy holds the lock, else it says on standard error why not
 };
 void PrintTo(const LeftLockCase& c, std::ostream* os) { *os << c.name; }
 
@@ -121,8 +127,14 @@ TEST_P(LeftLock, DoesNotTurnTheStartAway) {
     filefaults::ScopedMode folderMode(folder, GetParam().folderMode);
     ScopedInstanceLockFolder lockedFolder(folder);
 
+    StderrCapture said;
     StartApplication();
 
+    const QString unguarded = platform::ExecutableName() +
+                              QStringLiteral(": no single-instance lock could be had (cannot open ") + lockFile +
+                              QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(EACCES)) +
+                              QStringLiteral("); running without it\n");
+    EXPECT_EQ(QString::fromLocal8Bit(said.text()), GetParam().guarded ? QString() : unguarded);
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_EQ(quit.ends(), 0);
     ASSERT_TRUE(platform::IsLoaded<frmOpen>());
