@@ -1,4 +1,3 @@
-#include "catalogue/qstringprinting.h"
 #include "platform/application.h"
 #include "platform/settingsstore.h"
 #include "shell/frmFront.h"
@@ -8,6 +7,7 @@
 #include "shell/filefaults.h"
 #include "shell/weblinks_urls.h"
 #include "support/environment.h"
+#include "support/qstringprinting.h"
 #include "support/stderrcapture.h"
 #include "support/windowtest.h"
 
