@@ -1,6 +1,6 @@
 #include "platform/filedialog.h"
 
-#include "platform/fonts.h"
+#include "platform/dialogs.h"
 #include "platform/messagebox.h"
 
 #include <QApplication>
