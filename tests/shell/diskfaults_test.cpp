@@ -2,13 +2,13 @@
 // onto a read-only file, or with a write that fails keeps the earlier file whole and says so;
 // "&Open Previous Record" of a file that cannot be read says "Please Check The File." and
 // changes nothing.
-#include "shell/filefaults.h"
 #include "shell/frmFront.h"
 #include "shell/frmMDI.h"
 #include "shell/navigation.h"
 #include "shell/readingfile.h"
 #include "shell/startup.h"
 #include "state/readingstate.h"
+#include "support/filefaults.h"
 #include "support/windowtest.h"
 
 #include <QDir>

@@ -4,9 +4,9 @@
 #include "shell/frmOpen.h"
 #include "shell/startup.h"
 #include "shell/textshift.h"
-#include "shell/filefaults.h"
 #include "shell/weblinks_urls.h"
 #include "support/environment.h"
+#include "support/filefaults.h"
 #include "support/windowtest.h"
 
 #include <QDate>
