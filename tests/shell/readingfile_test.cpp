@@ -203,6 +203,7 @@ TEST_F(ReadingFileWindow, SavesAnAutomaticCastWithoutItsSpareElement) {
     EXPECT_EQ(ReadFile(path(QStringLiteral("cast.trs"))), FileOf(CelticCrossRecords()));
     EXPECT_TRUE(messages.shown().empty());
 
+    ASSERT_FALSE(dialogs.asked().empty());
     const auto& asked = dialogs.asked().back();
     EXPECT_EQ(asked.title, QStringLiteral("CV Vezor Adarizu Dudiruvo"));
     EXPECT_EQ(asked.filter, QStringLiteral("CV Vezor Adarizu Dudiruvo | *.trs"));
@@ -302,7 +303,7 @@ TEST_F(ReadingFileWindow, AsksAboutTheCompletedNameBeforeReplacingAFile) {
         save(at(c.chosen));  // after a No the dialog comes again, and is cancelled
 
         if (c.answer) {
-            EXPECT_EQ(messages.texts(), QStringList{QString::fromLatin1(c.existing) +
+            ASSERT_EQ(messages.texts(), QStringList{QString::fromLatin1(c.existing) +
                                                     QStringLiteral(" already exists.\rDo you want to replace it?")});
             EXPECT_EQ(messages.shown()[0].buttons, platform::MsgButtons::YesNo);
             EXPECT_TRUE(messages.shown()[0].defaultNo);
@@ -362,6 +363,7 @@ TEST_F(ReadingFileWindow, OpeningASavedCelticCrossReplaysItAndShowsTheReport) {
                  s.reading.blnManualMode);
     EXPECT_TRUE(messages.shown().empty());
 
+    ASSERT_FALSE(dialogs.asked().empty());
     const auto& asked = dialogs.asked().back();
     EXPECT_EQ(asked.title, QStringLiteral("Select the source file"));
     EXPECT_EQ(asked.filter, QStringLiteral("CV Vezor Adarizu Dudiruvo (*.trs)|*.trs"));
