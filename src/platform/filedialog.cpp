@@ -45,9 +45,8 @@ std::optional<QString> GetSaveFileName(const FileDialogOptions& options) {
         std::optional<QString> chosen = Run(options, QFileDialog::AcceptSave, selected);
         if (!chosen || chosen->isEmpty()) return chosen;
         QString path = *chosen;
-        if (!options.defaultExt.isEmpty() && !path.endsWith(options.defaultExt)) {
-            path += QLatin1Char('.') + options.defaultExt;
-        }
+        const QString extension = QLatin1Char('.') + options.defaultExt;
+        if (!options.defaultExt.isEmpty() && !path.endsWith(extension)) path += extension;
         // A folder of that name is nothing to replace: the save then fails and says so.
         const QFileInfo target(path);
         if (!options.overwritePrompt || !target.exists() || target.isDir()) return path;

@@ -11,7 +11,7 @@ struct FileDialogOptions {
     QString title;
     QString filter;        // as the program writes it: "Description|*.ext"
     // Open: appended when the chosen name has no extension. Save: appended, after a dot, to
-    // every chosen name that does not end in it.
+    // every chosen name that does not end in that dot and extension.
     QString defaultExt;
     bool overwritePrompt = false;
     bool fileMustExist = false;

@@ -231,14 +231,16 @@ TEST_F(ReadingFileWindow, GivesEverySavedFileANameItsOwnOpenAccepts) {
         {"kept.trs", "kept.trs"},
         {"upper.TRS", "upper.TRS.trs"},
         {"other.txt", "other.txt.trs"},
+        {"mytrs", "mytrs.trs"},
     };
     CastCelticCross();
     for (const auto& c : cases) {
         save(path(QString::fromLatin1(c.chosen)));
         EXPECT_TRUE(QFile::exists(path(QString::fromLatin1(c.written)))) << c.chosen;
     }
-    EXPECT_FALSE(QFile::exists(path(QStringLiteral("plain"))));
-    EXPECT_FALSE(QFile::exists(path(QStringLiteral("upper.TRS"))));
+    for (const char* chosenOnly : {"plain", "upper.TRS", "mytrs"}) {
+        EXPECT_FALSE(QFile::exists(path(QString::fromLatin1(chosenOnly)))) << chosenOnly;
+    }
 }
 
 TEST_F(ReadingFileWindow, CancellingTheSaveDialogWritesNothingAndSaysNothing) {
