@@ -4,7 +4,7 @@
 #include <QSet>
 #include <gtest/gtest.h>
 
-#include "qstringprinting.h"
+#include "support/qstringprinting.h"
 
 namespace {
 struct TitleCase {

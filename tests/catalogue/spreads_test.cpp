@@ -2,7 +2,7 @@
 
 #include "platform/application.h"
 #include "spreadtables.h"
-#include "qstringprinting.h"
+#include "support/qstringprinting.h"
 
 #include <QSet>
 #include <algorithm>
