@@ -1,6 +1,6 @@
 #include "platform/filedialog.h"
 
-#include "platform/fonts.h"
+#include "platform/dialogs.h"
 #include "platform/messagebox.h"
 
 #include <QApplication>
@@ -12,20 +12,89 @@ namespace platform {
 namespace {
 FileDialogScript* g_script = nullptr;
 
-std::optional<QString> Run(const FileDialogOptions& options, QFileDialog::AcceptMode mode, const QString& selected = {}) {
-    if (g_script) return g_script->take(options);
-    QFileDialog dialog(QApplication::activeWindow(), options.title);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+enum class Kind { Open, Save };
+
+// What a dialog says when it refuses a name.
+const QString kNoFolderMessage = QStringLiteral("The Folder Does Not Exist.\rPlease Check The Name.");
+const QString kNoFileMessage = QStringLiteral("The File Does Not Exist.\rPlease Check The Name.");
+const QString kReadOnlyFileMessage = QStringLiteral("The File Is Read-Only.\rPlease Choose Another Name.");
+const QString kReadOnlyFolderMessage = QStringLiteral("The Folder Is Read-Only.\rPlease Choose Another Folder.");
+
+// The name a dialog gives for the one chosen: a save completes it with the extension.
+QString Completed(const QString& chosen, const FileDialogOptions& options, Kind kind) {
+    if (kind == Kind::Open || options.defaultExt.isEmpty()) return chosen;
+    const QString extension = QLatin1Char('.') + options.defaultExt;
+    return chosen.endsWith(extension) ? chosen : chosen + extension;
+}
+
+// The message with which a dialog refuses the name; empty when the name is taken.
+QString Refusal(const QString& path, const FileDialogOptions& options, Kind kind) {
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (options.fileMustExist && !file.exists()) return kNoFileMessage;
+    if (options.pathMustExist && !folder.isDir()) return kNoFolderMessage;
+    if (options.noReadOnlyReturn) {
+        if (file.exists() && !file.isDir() && !file.isWritable()) return kReadOnlyFileMessage;
+        // A save writes its file beside the name and renames it: the folder must take files.
+        if (kind == Kind::Save && folder.isDir() && !folder.isWritable()) return kReadOnlyFolderMessage;
+    }
+    return {};
+}
+
+// Qt's own dialog, which refuses in its accept what the options refuse and stays open.
+class CheckingFileDialog final : public QFileDialog {
+public:
+    CheckingFileDialog(const FileDialogOptions& options, Kind kind)
+        : QFileDialog(QApplication::activeWindow(), options.title), options_(options), kind_(kind) {}
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        // A folder's name opens the folder in the dialog.
+        if (files.size() == 1 && !QFileInfo(files.first()).isDir()) {
+            const QString refusal = Refusal(Completed(files.first(), options_, kind_), options_, kind_);
+            if (!refusal.isEmpty()) {
+                MsgBox(refusal, MsgIcon::Exclamation);
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    FileDialogOptions options_;
+    Kind kind_;
+};
+
+std::optional<QString> Show(const FileDialogOptions& options, Kind kind, const QString& selected) {
+    CheckingFileDialog dialog(options, kind);
+    // A native dialog would close before its accept could refuse a name.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const bool save = kind == Kind::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(QtFilter(options.filter));
-    if (mode == QFileDialog::AcceptOpen) dialog.setDefaultSuffix(options.defaultExt);
+    if (!save) dialog.setDefaultSuffix(options.defaultExt);
     // The save asks about the completed name itself: the dialog would ask about the name
     // before the extension is added.
-    if (mode == QFileDialog::AcceptSave) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (save) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!selected.isEmpty()) dialog.selectFile(selected);
     dialog.setMinimumWidth(std::max(dialog.minimumSizeHint().width(), TitleBarWidth(options.title)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();
+}
+
+// Shows the dialog until it gives a name the options take, or none. Qt's dialog refuses in its
+// accept; a scripted name is refused here, with the same message, and the next one taken.
+std::optional<QString> Ask(const FileDialogOptions& options, Kind kind, QString selected = {}) {
+    for (;;) {
+        const std::optional<QString> chosen = g_script ? g_script->take(options) : Show(options, kind, selected);
+        if (!chosen || chosen->isEmpty()) return chosen;
+        const QString path = Completed(*chosen, options, kind);
+        const QString refusal = Refusal(path, options, kind);
+        if (refusal.isEmpty()) return path;
+        MsgBox(refusal, MsgIcon::Exclamation);
+        selected = path;
+    }
 }
 }  // namespace
 
@@ -38,16 +107,14 @@ QString QtFilter(const QString& filter) {
     return description + QLatin1String(" (") + pattern + QLatin1Char(')');
 }
 
-std::optional<QString> GetOpenFileName(const FileDialogOptions& options) { return Run(options, QFileDialog::AcceptOpen); }
+std::optional<QString> GetOpenFileName(const FileDialogOptions& options) { return Ask(options, Kind::Open); }
+
 std::optional<QString> GetSaveFileName(const FileDialogOptions& options) {
     QString selected;
     for (;;) {
-        std::optional<QString> chosen = Run(options, QFileDialog::AcceptSave, selected);
+        const std::optional<QString> chosen = Ask(options, Kind::Save, selected);
         if (!chosen || chosen->isEmpty()) return chosen;
-        QString path = *chosen;
-        if (!options.defaultExt.isEmpty() && !path.endsWith(options.defaultExt)) {
-            path += QLatin1Char('.') + options.defaultExt;
-        }
+        const QString& path = *chosen;
         // A folder of that name is nothing to replace: the save then fails and says so.
         const QFileInfo target(path);
         if (!options.overwritePrompt || !target.exists() || target.isDir()) return path;

@@ -11,15 +11,21 @@ struct FileDialogOptions {
     QString title;
     QString filter;        // as the program writes it: "Description|*.ext"
     // Open: appended when the chosen name has no extension. Save: appended, after a dot, to
-    // every chosen name that does not end in it.
+    // every chosen name that does not end in that dot and extension.
     QString defaultExt;
-    bool overwritePrompt = false;
-    bool fileMustExist = false;
+    bool overwritePrompt = false;   // asks before an existing file is replaced
+    bool pathMustExist = false;     // refuses a name in a folder that does not exist
+    bool fileMustExist = false;     // refuses a name of no existing file
+    // Refuses a file the user cannot write; a save also refuses a folder the user cannot write.
+    bool noReadOnlyReturn = false;
 };
 
+// A name that the options refuse is refused in the dialog with a message, and the dialog stays
+// for another name (a scripted dialog takes its next name).
 std::optional<QString> GetOpenFileName(const FileDialogOptions& options);
-// The chosen name, completed with the default extension. With overwritePrompt, a completed
-// name that exists is asked about before it is given; "No" shows the dialog again.
+// The chosen name, completed with the default extension and checked in that form. With
+// overwritePrompt, a completed name that exists is asked about before it is given; "No" shows
+// the dialog again.
 std::optional<QString> GetSaveFileName(const FileDialogOptions& options);
 // The question asked before an existing file is replaced.
 QString ReplaceQuestion(const QString& path);

@@ -1,19 +1,13 @@
 #include "platform/fonts.h"
 
 #include <QFontDatabase>
-#include <QFontMetrics>
-#include <QGuiApplication>
 #include <QStringList>
-#include <algorithm>
 
 namespace platform {
 namespace {
 // A stand-in family is set a little smaller than the family it stands in for: the windows'
 // boxes were sized for the named family with little room to spare.
 constexpr double kStandInScale = 0.95;
-
-constexpr double kLeastTitlePoints = 10;
-constexpr int kTitleBarItemLines = 8;
 }  // namespace
 
 QString ResolveFontFamily(const QString& family) {
@@ -36,14 +30,6 @@ QFont ProgramFont(const QString& family, double pointSize, bool bold) {
         font.setBold(bold);
     }
     return font;
-}
-
-int TitleBarWidth(const QString& title) {
-    QFont font = QGuiApplication::font();
-    font.setBold(true);
-    font.setPointSizeF(std::max(font.pointSizeF(), kLeastTitlePoints));
-    const QFontMetrics metrics(font);
-    return metrics.horizontalAdvance(title) + kTitleBarItemLines * metrics.height();
 }
 
 }  // namespace platform

@@ -12,9 +12,4 @@ QString ResolveFontFamily(const QString& family);
 // is set a little smaller.
 QFont ProgramFont(const QString& family, double pointSize, bool bold = false);
 
-// The least width of a window whose whole title the window manager is to show: the title in
-// the desktop's font, bold and at least 10 points, as title bars set it, plus eight lines of
-// that font for the icon, the three title-bar buttons and their margins.
-int TitleBarWidth(const QString& title);
-
 }  // namespace platform

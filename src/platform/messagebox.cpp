@@ -1,6 +1,6 @@
 #include "platform/messagebox.h"
 
-#include "platform/fonts.h"
+#include "platform/dialogs.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -228,6 +228,7 @@ void frmFront::cmdOpen_Click() {
     options.filter = QStringLiteral("CV Vezor Adarizu Dudiruvo (*.trs)|*.trs");
     options.defaultExt = QStringLiteral("trs");
     options.fileMustExist = true;
+    options.noReadOnlyReturn = true;
     options.title = QStringLiteral("Select the source file");
     const std::optional<QString> chosen = platform::GetOpenFileName(options);
     if (!chosen || chosen->isEmpty()) return;

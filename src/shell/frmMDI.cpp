@@ -189,9 +189,12 @@ void frmMDI::cmdSave_Click() {
     options.filter = QStringLiteral("CV Vezor Adarizu Dudiruvo | *.trs");
     options.defaultExt = QStringLiteral("trs");
     options.overwritePrompt = true;
+    options.pathMustExist = true;
+    options.noReadOnlyReturn = true;
     options.title = platform::kProgramTitle;
     // The dialog completes the name, so that the open, which takes only names ending in "trs",
-    // takes the file, and asks before an existing file is replaced.
+    // takes the file; it refuses a name in a missing or read-only folder and a read-only file,
+    // and asks before an existing file is replaced.
     const std::optional<QString> chosen = platform::GetSaveFileName(options);
     if (!chosen || chosen->isEmpty()) return;
     const QString& path = *chosen;

@@ -6,12 +6,12 @@
 #include "castingsupport.h"
 #include "catalogue/cards.h"
 #include "platform/richtextbox.h"
-#include "shell/filefaults.h"
 #include "shell/frmFront.h"
 #include "shell/frmMDI.h"
 #include "shell/navigation.h"
 #include "shell/readingfile.h"
 #include "shell/startup.h"
+#include "support/filefaults.h"
 #include "support/windowtest.h"
 
 #include <QDir>

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # A person's whole road through an automatic reading: splash, querent details, a Celtic Cross
-# with reversed cards allowed, the report, saving it (and the question before a file is
-# replaced), "Start Again", opening the saved reading, and leaving through the exit screen.
+# with reversed cards allowed, the report, saving it (a name in a missing folder refused in the
+# dialog, and the question before a file is replaced), "Start Again", opening the saved reading,
+# and leaving through the exit screen.
 source "$(dirname "$0")/driver.sh"
 
 readonly READING="$E2E_TMP/celtic cross.trs"
 readonly OLDER="$E2E_TMP/mine.txt.trs"
+readonly NO_FOLDER="$E2E_TMP/no such folder"
+readonly AFTER_REFUSAL="$E2E_TMP/after the refusal.trs"
 TITLES=("Card 1: The Covering" "Card 2: The Crossing" "Card 3: The Root" "Card 4: The Past"
     "Card 5: The Crown" "Card 6: The Future" "Card 7: The Questioner" "Card 8: The House"
     "Card 9: The Inside" "Card 10: The Outcome")
@@ -63,7 +66,28 @@ wait_until "the browser being given the maker's site" browser_opened "https://ww
 step "copy the report"
 copy_report "$E2E_TMP/report-cast.txt"
 
+step "\"&Save\" to a name in a folder that does not exist: a message, and the dialog stays"
+keys alt+s
+wait_window savedialog
+SAVE_WIN=$WIN
+enter_file_name "$NO_FOLDER/reading"
+wait_window message
+screenshot no-folder-message
+keys Return
+wait_window_gone message
+wait_window savedialog
+[ "$WIN" = "$SAVE_WIN" ] || fail "the save dialog went away and another one showed"
+[ ! -e "$NO_FOLDER" ] || fail "the missing folder was made"
+
+step "a good name in the same dialog then saves"
+enter_file_name "${AFTER_REFUSAL%.trs}"
+wait_window_gone savedialog
+wait_window report
+wait_until "the reading file being written" test -s "$AFTER_REFUSAL"
+expect_no_window message
+
 save_reading "$READING" celtic-cross.trs
+cmp -s "$READING" "$AFTER_REFUSAL" || fail "the save after the refusal wrote another reading"
 
 step "the reading file holds the cast"
 decode_reading "$READING" "$E2E_TMP/records"

@@ -1,8 +1,8 @@
 // The single-instance lock: one running copy per user, in a folder of that user's own, and no
 // lock file left behind turns a start away for good.
 #include "platform/application.h"
-#include "shell/filefaults.h"
 #include "support/environment.h"
+#include "support/filefaults.h"
 
 #include <QDir>
 #include <QFile>

@@ -121,7 +121,7 @@ TEST(FileDialogs, ScriptedNamesAndCancel) {
     EXPECT_EQ(GetOpenFileName(options).value(), "/tmp/a.trs");
     EXPECT_FALSE(GetSaveFileName(options).has_value());
     EXPECT_FALSE(GetSaveFileName(options).has_value());
-    EXPECT_EQ(dialogs.asked().size(), 3u);
+    ASSERT_EQ(dialogs.asked().size(), 3u);
     EXPECT_EQ(dialogs.asked()[0].title, "Select the source file");
 }
 

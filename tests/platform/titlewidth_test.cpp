@@ -5,9 +5,14 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -17,14 +22,41 @@ namespace {
 
 const QString kBoxTitle = QStringLiteral("CV Vezor Adarizu Dudiruvo");
 
-// The width a title bar needs: the title set bold in the desktop's font at 10 points or more,
-// plus eight lines of that font for the icon, three buttons and the margins.
+// The width a title bar needs to show the whole title: the ink of the title painted as title
+// bars set it (bold, in the desktop's font, at 10 points or more), and beside it the window icon
+// and three buttons, each a square as high as the bar (a line of that font and a margin), and a
+// margin at either end.
 int TitleNeeds(const QString& title) {
     QFont font = QApplication::font();
     font.setBold(true);
     if (font.pointSizeF() < 10) font.setPointSizeF(10);
-    const QFontMetrics metrics(font);
-    return metrics.horizontalAdvance(title) + 8 * metrics.height();
+
+    const qreal dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
+    QImage image(4000, 200, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPoint(20, 100), title);
+    }
+    int left = image.width();
+    int right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(row[x]) < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    const int ink = right >= left ? right - left + 1 : 0;
+    const int bar = QFontInfo(font).pixelSize() * 3 / 2;  // a line and its margin
+    const int margin = 4;
+    return ink + 4 * bar + 2 * margin;
 }
 
 struct Showing {
@@ -77,6 +109,8 @@ const BoxCase kBoxes[] = {
      "Do you want to check for an update?"},
     {"ExclamationYesNoTwoLines", "a.trs already exists.\rDo you want to replace it?", MsgIcon::Exclamation,
      MsgButtons::YesNo, "a.trs already exists.\nDo you want to replace it?"},
+    {"ExclamationTwoLines", "The Folder Does Not Exist.\rPlease Check The Name.", MsgIcon::Exclamation, MsgButtons::Ok,
+     "The Folder Does Not Exist.\nPlease Check The Name."},
     {"NoIconTwoLines", "First line\r\nSecond line", MsgIcon::None, MsgButtons::Ok, "First line\nSecond line"},
 };
 
@@ -104,8 +138,11 @@ TEST(FileDialogs, AreWideEnoughForTheirWholeTitle) {
         const char* title;
         std::function<std::optional<QString>(const FileDialogOptions&)> run;
     };
+    // The program's two titles, and one wider than the dialog would be for its own contents.
+    const char* const kLongTitle = "Select the reading file that was saved from the report window, to see it again";
     for (const DialogCase& c : {DialogCase{"Select the source file", GetOpenFileName},
-                                DialogCase{"CV Vezor Adarizu Dudiruvo", GetSaveFileName}}) {
+                                DialogCase{"CV Vezor Adarizu Dudiruvo", GetSaveFileName},
+                                DialogCase{kLongTitle, GetOpenFileName}, DialogCase{kLongTitle, GetSaveFileName}}) {
         FileDialogOptions options;
         options.title = QString::fromLatin1(c.title);
         options.filter = QStringLiteral("CV Vezor Adarizu Dudiruvo (*.trs)|*.trs");

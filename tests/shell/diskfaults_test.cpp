@@ -1,14 +1,15 @@
 // The reading file when the disk lets it down: "&Save" into a folder that cannot be written,
-// onto a read-only file, or with a write that fails keeps the earlier file whole and says so;
-// "&Open Previous Record" of a file that cannot be read says "Please Check The File." and
-// changes nothing.
-#include "shell/filefaults.h"
+// onto a read-only file, or with a write that fails keeps the earlier file whole and says so
+// (the dialog itself refuses the first two); "&Open Previous Record" of a file that cannot be
+// read says "Please Check The File.", of a read-only or missing file the dialog refuses it, and
+// nothing changes.
 #include "shell/frmFront.h"
 #include "shell/frmMDI.h"
 #include "shell/navigation.h"
 #include "shell/readingfile.h"
 #include "shell/startup.h"
 #include "state/readingstate.h"
+#include "support/filefaults.h"
 #include "support/windowtest.h"
 
 #include <QDir>
@@ -29,6 +30,12 @@ using filefaults::HonourPermissionBits;
 using filefaults::ScopedMode;
 
 const QByteArray kEarlierFile = "an earlier reading that must survive\r\n";
+
+// What the dialogs say when they refuse a name.
+const char* const kNoFolder = "The Folder Does Not Exist.\rPlease Check The Name.";
+const char* const kNoFile = "The File Does Not Exist.\rPlease Check The Name.";
+const char* const kReadOnlyFile = "The File Is Read-Only.\rPlease Choose Another Name.";
+const char* const kReadOnlyFolder = "The Folder Is Read-Only.\rPlease Choose Another Folder.";
 
 // sTwo Cards, dm, c0, c42, r42, shifted.
 const QByteArray kTwoCardsFile = QByteArrayLiteral(
@@ -81,10 +88,10 @@ protected:
         platform::Get<frmFront>()->cmdOpen->click();
     }
 
-    void expectOneMessage(const QString& text) {
+    void expectOneMessage(const QString& text, platform::MsgIcon icon = platform::MsgIcon::Critical) {
         ASSERT_EQ(messages.shown().size(), 1u) << "messages: " << messages.texts().join(" | ").toStdString();
         EXPECT_EQ(messages.shown()[0].text, text);
-        EXPECT_EQ(messages.shown()[0].icon, platform::MsgIcon::Critical);
+        EXPECT_EQ(messages.shown()[0].icon, icon);
         EXPECT_EQ(messages.shown()[0].title, QStringLiteral("CV Vezor Adarizu Dudiruvo"));
     }
 
@@ -98,6 +105,7 @@ enum class SaveFault { FolderNotWritable, FileReadOnly, ParentIsAFile, WriteFail
 struct SaveCase {
     const char* name;
     SaveFault fault;
+    const char* refusal;  // what the save dialog says when it refuses the name; null: it takes it
 };
 void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.name; }
 
@@ -164,10 +172,15 @@ TEST_P(SaveFaults, KeepTheEarlierFileWholeAndSaySo) {
     const QString chosen = arrange();
     const QStringList before = Entries(folder);
 
+    const std::size_t asked = dialogs.asked().size();
     save(chosen);
 
     const bool lifted = lift();  // before any assertion, so that nothing stays limited
-    if (earlier.isEmpty()) {
+    if (GetParam().refusal) {
+        // Refused before any question; the dialog stays for another name (here: cancelled).
+        expectOneMessage(QString::fromLatin1(GetParam().refusal), platform::MsgIcon::Exclamation);
+        EXPECT_EQ(dialogs.asked().size() - asked, 2u);
+    } else if (earlier.isEmpty()) {
         expectOneMessage(kSaveFailedMessage);
     } else {
         // Replacing the earlier file is asked about first (and answered Yes).
@@ -188,11 +201,11 @@ TEST_P(SaveFaults, KeepTheEarlierFileWholeAndSaySo) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SaveFaults,
-                         ::testing::Values(SaveCase{"FolderNotWritable", SaveFault::FolderNotWritable},
-                                           SaveCase{"FileReadOnly", SaveFault::FileReadOnly},
-                                           SaveCase{"ParentIsAFile", SaveFault::ParentIsAFile},
-                                           SaveCase{"WriteFails", SaveFault::WriteFails},
-                                           SaveCase{"WriteFailsPartWay", SaveFault::WriteFailsPartWay}),
+                         ::testing::Values(SaveCase{"FolderNotWritable", SaveFault::FolderNotWritable, kReadOnlyFolder},
+                                           SaveCase{"FileReadOnly", SaveFault::FileReadOnly, kReadOnlyFile},
+                                           SaveCase{"ParentIsAFile", SaveFault::ParentIsAFile, kNoFolder},
+                                           SaveCase{"WriteFails", SaveFault::WriteFails, nullptr},
+                                           SaveCase{"WriteFailsPartWay", SaveFault::WriteFailsPartWay, nullptr}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DiskFaults, AFailedSaveOverNoEarlierFileLeavesNoFileAtAll) {
@@ -210,11 +223,12 @@ TEST_F(DiskFaults, AFailedSaveOverNoEarlierFileLeavesNoFileAtAll) {
 
 // --- Opening ---------------------------------------------------------------------------------
 
-enum class OpenFault { DanglingLink, LinkLoop, NoReadPermission, ReadFails, EndlessDevice, NamedPipe };
+enum class OpenFault { DanglingLink, LinkLoop, NoReadPermission, ReadOnly, ReadFails, EndlessDevice, NamedPipe };
 
 struct OpenCase {
     const char* name;
     OpenFault fault;
+    const char* refusal;  // what the open dialog says when it refuses the name; null: it takes it
 };
 void PrintTo(const OpenCase& c, std::ostream* os) { *os << c.name; }
 
@@ -261,10 +275,17 @@ protected:
                 EXPECT_EQ(::symlink("reading.trs", name.constData()), 0);
                 break;
             case OpenFault::NoReadPermission:
+                // Writable, so that the dialog, which refuses read-only files, takes it.
                 WriteFile(chosen, kTwoCardsFile);
                 EXPECT_TRUE(HonourPermissionBits());
-                mode.emplace(chosen, 0000);
+                mode.emplace(chosen, 0200);
                 EXPECT_FALSE(QFileInfo(chosen).isReadable()) << "the file can still be read";
+                break;
+            case OpenFault::ReadOnly:
+                WriteFile(chosen, kTwoCardsFile);
+                EXPECT_TRUE(HonourPermissionBits());
+                mode.emplace(chosen, 0444);
+                EXPECT_FALSE(QFileInfo(chosen).isWritable()) << "the file can still be written";
                 break;
             case OpenFault::ReadFails:
                 // Opens, then every read fails: nothing lives at the start of our own memory.
@@ -285,7 +306,7 @@ protected:
     std::optional<PipeWriter> writer;
 };
 
-TEST_P(OpenFaults, SayPleaseCheckTheFileAndChangeNothing) {
+TEST_P(OpenFaults, SaySoAndChangeNothing) {
     ReadingState& s = State();
     s.options = {true, false, true, true, false};
     s.reading.strDeckLetter = QStringLiteral("r");
@@ -294,12 +315,19 @@ TEST_P(OpenFaults, SayPleaseCheckTheFileAndChangeNothing) {
     s.opened.arrOpenedCards = {1, 2, 0};
     s.opened.arrOpenedReversed = {2};
     const QString chosen = arrange();
+    const std::size_t asked = dialogs.asked().size();
 
     open(chosen);
     writer.reset();
     mode.reset();
 
-    expectOneMessage(QStringLiteral("Please Check The File."));
+    if (GetParam().refusal) {
+        // Refused in the dialog, which stays for another name (here: cancelled).
+        expectOneMessage(QString::fromLatin1(GetParam().refusal), platform::MsgIcon::Exclamation);
+        EXPECT_EQ(dialogs.asked().size() - asked, 2u);
+    } else {
+        expectOneMessage(QStringLiteral("Please Check The File."));
+    }
     EXPECT_TRUE(s.options.blnMinorArcana && s.options.blnAllowReverse && s.options.blnAutoCastPressed);
     EXPECT_TRUE(s.reading.blnManualMode);
     EXPECT_EQ(s.reading.strDeckLetter, QStringLiteral("r"));
@@ -312,12 +340,13 @@ TEST_P(OpenFaults, SayPleaseCheckTheFileAndChangeNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, OpenFaults,
-                         ::testing::Values(OpenCase{"DanglingLink", OpenFault::DanglingLink},
-                                           OpenCase{"LinkLoop", OpenFault::LinkLoop},
-                                           OpenCase{"NoReadPermission", OpenFault::NoReadPermission},
-                                           OpenCase{"ReadFails", OpenFault::ReadFails},
-                                           OpenCase{"EndlessDevice", OpenFault::EndlessDevice},
-                                           OpenCase{"NamedPipe", OpenFault::NamedPipe}),
+                         ::testing::Values(OpenCase{"DanglingLink", OpenFault::DanglingLink, kNoFile},
+                                           OpenCase{"LinkLoop", OpenFault::LinkLoop, kNoFile},
+                                           OpenCase{"NoReadPermission", OpenFault::NoReadPermission, nullptr},
+                                           OpenCase{"ReadOnly", OpenFault::ReadOnly, kReadOnlyFile},
+                                           OpenCase{"ReadFails", OpenFault::ReadFails, nullptr},
+                                           OpenCase{"EndlessDevice", OpenFault::EndlessDevice, nullptr},
+                                           OpenCase{"NamedPipe", OpenFault::NamedPipe, nullptr}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DiskFaults, AFileThatComesBackCanBeOpenedAgain) {
@@ -326,7 +355,7 @@ TEST_F(DiskFaults, AFileThatComesBackCanBeOpenedAgain) {
     WriteFile(chosen, kTwoCardsFile);
     ASSERT_TRUE(HonourPermissionBits());
     {
-        ScopedMode unreadable(chosen, 0000);
+        ScopedMode unreadable(chosen, 0200);
         ASSERT_TRUE(unreadable.changed());
         open(chosen);
     }

@@ -203,6 +203,7 @@ TEST_F(ReadingFileWindow, SavesAnAutomaticCastWithoutItsSpareElement) {
     EXPECT_EQ(ReadFile(path(QStringLiteral("cast.trs"))), FileOf(CelticCrossRecords()));
     EXPECT_TRUE(messages.shown().empty());
 
+    ASSERT_FALSE(dialogs.asked().empty());
     const auto& asked = dialogs.asked().back();
     EXPECT_EQ(asked.title, QStringLiteral("CV Vezor Adarizu Dudiruvo"));
     EXPECT_EQ(asked.filter, QStringLiteral("CV Vezor Adarizu Dudiruvo | *.trs"));
@@ -230,14 +231,16 @@ TEST_F(ReadingFileWindow, GivesEverySavedFileANameItsOwnOpenAccepts) {
         {"kept.trs", "kept.trs"},
         {"upper.TRS", "upper.TRS.trs"},
         {"other.txt", "other.txt.trs"},
+        {"mytrs", "mytrs.trs"},
     };
     CastCelticCross();
     for (const auto& c : cases) {
         save(path(QString::fromLatin1(c.chosen)));
         EXPECT_TRUE(QFile::exists(path(QString::fromLatin1(c.written)))) << c.chosen;
     }
-    EXPECT_FALSE(QFile::exists(path(QStringLiteral("plain"))));
-    EXPECT_FALSE(QFile::exists(path(QStringLiteral("upper.TRS"))));
+    for (const char* chosenOnly : {"plain", "upper.TRS", "mytrs"}) {
+        EXPECT_FALSE(QFile::exists(path(QString::fromLatin1(chosenOnly)))) << chosenOnly;
+    }
 }
 
 TEST_F(ReadingFileWindow, CancellingTheSaveDialogWritesNothingAndSaysNothing) {
@@ -252,19 +255,55 @@ TEST_F(ReadingFileWindow, CancellingTheSaveDialogWritesNothingAndSaysNothing) {
 TEST_F(ReadingFileWindow, AFailedSaveSaysSoAndLeavesNoFileBehind) {
     CastCelticCross();
     QDir(temp.path()).mkdir(QStringLiteral("folder.trs"));
-    const QString targets[] = {path(QStringLiteral("missing-folder/reading.trs")), path(QStringLiteral("folder.trs"))};
-    for (const QString& target : targets) {
-        messages.clear();
-        save(target);
-        ASSERT_EQ(messages.shown().size(), 1u) << target.toStdString();
-        EXPECT_EQ(messages.shown()[0].text, kSaveFailedMessage);
-        EXPECT_EQ(messages.shown()[0].icon, platform::MsgIcon::Critical);
-    }
-    EXPECT_FALSE(QDir(path(QStringLiteral("missing-folder"))).exists());
+    save(path(QStringLiteral("folder.trs")));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, kSaveFailedMessage);
+    EXPECT_EQ(messages.shown()[0].icon, platform::MsgIcon::Critical);
     QStringList left = QDir(temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     left.removeAll(QStringLiteral("settings"));
     EXPECT_EQ(left, QStringList{QStringLiteral("folder.trs")});
     EXPECT_TRUE(QDir(path(QStringLiteral("folder.trs"))).isEmpty());
+}
+
+TEST_F(ReadingFileWindow, TheDialogsRefuseANameOfNoFolderOrFileAndTakeTheNext) {
+    const QString kNoFolder = QStringLiteral("The Folder Does Not Exist.\rPlease Check The Name.");
+    const QString kNoFile = QStringLiteral("The File Does Not Exist.\rPlease Check The Name.");
+    const struct {
+        const char* what;
+        bool saving;
+        const char* refused;
+        QString message;
+    } cases[] = {
+        {"save in a missing folder", true, "missing-folder/reading", kNoFolder},
+        {"save in a missing folder, with the extension", true, "missing-folder/reading.trs", kNoFolder},
+        {"save in a folder that is a file", true, "notes/reading.trs", kNoFolder},
+        {"open of a missing file", false, "gone.trs", kNoFile},
+        {"open in a missing folder", false, "missing-folder/reading.trs", kNoFile},
+    };
+    WriteFile(path(QStringLiteral("notes")), "not a folder\r\n");
+    WriteFile(path(QStringLiteral("saved.trs")), FileOf(CelticCrossRecords()));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        UnloadAll();
+        QFile::remove(path(QStringLiteral("fresh.trs")));
+        State().Reset();
+        messages.clear();
+        const std::size_t asked = dialogs.asked().size();
+        dialogs.setNextFileName(path(QString::fromLatin1(c.refused)));
+        if (c.saving) {
+            CastCelticCross();
+            save(path(QStringLiteral("fresh")));
+            EXPECT_EQ(ReadFile(path(QStringLiteral("fresh.trs"))), FileOf(CelticCrossRecords()));
+        } else {
+            open(path(QStringLiteral("saved.trs")));
+            EXPECT_EQ(State().opened.arrOpenedCards, (CardArray{5, 0, 77, 21, 22, 40, 3, 9, 60, 13, 0}));
+            EXPECT_TRUE(platform::IsLoaded<frmMDI>());
+        }
+        ASSERT_EQ(messages.texts(), QStringList{c.message});
+        EXPECT_EQ(messages.shown()[0].icon, platform::MsgIcon::Exclamation);
+        EXPECT_EQ(dialogs.asked().size() - asked, 2u) << "the dialog did not stay for another name";
+    }
+    EXPECT_FALSE(QDir(path(QStringLiteral("missing-folder"))).exists());
 }
 
 TEST_F(ReadingFileWindow, ReplacingAnEarlierFileWritesTheWholeNewReading) {
@@ -302,7 +341,7 @@ TEST_F(ReadingFileWindow, AsksAboutTheCompletedNameBeforeReplacingAFile) {
         save(at(c.chosen));  // after a No the dialog comes again, and is cancelled
 
         if (c.answer) {
-            EXPECT_EQ(messages.texts(), QStringList{QString::fromLatin1(c.existing) +
+            ASSERT_EQ(messages.texts(), QStringList{QString::fromLatin1(c.existing) +
                                                     QStringLiteral(" already exists.\rDo you want to replace it?")});
             EXPECT_EQ(messages.shown()[0].buttons, platform::MsgButtons::YesNo);
             EXPECT_TRUE(messages.shown()[0].defaultNo);
@@ -362,6 +401,7 @@ TEST_F(ReadingFileWindow, OpeningASavedCelticCrossReplaysItAndShowsTheReport) {
                  s.reading.blnManualMode);
     EXPECT_TRUE(messages.shown().empty());
 
+    ASSERT_FALSE(dialogs.asked().empty());
     const auto& asked = dialogs.asked().back();
     EXPECT_EQ(asked.title, QStringLiteral("Select the source file"));
     EXPECT_EQ(asked.filter, QStringLiteral("CV Vezor Adarizu Dudiruvo (*.trs)|*.trs"));
@@ -415,8 +455,7 @@ TEST_F(ReadingFileWindow, RefusedFilesSayPleaseCheckTheFileAndChangeNothing) {
     QDir(temp.path()).mkdir(QStringLiteral("folder.trs"));
     const QString refused[] = {path(QStringLiteral("good.TRS")), path(QStringLiteral("good.Trs")),
                                path(QStringLiteral("good.txt")), path(QStringLiteral("bad.trs")),
-                               path(QStringLiteral("empty.trs")), path(QStringLiteral("gone.trs")),
-                               path(QStringLiteral("folder.trs"))};
+                               path(QStringLiteral("empty.trs")), path(QStringLiteral("folder.trs"))};
 
     ReadingState& s = State();
     s.reading.strDeckLetter = QStringLiteral("r");

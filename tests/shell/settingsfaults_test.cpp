@@ -2,11 +2,11 @@
 // what it can and the splash comes up all the same.
 #include "platform/application.h"
 #include "platform/settingsstore.h"
-#include "shell/filefaults.h"
 #include "shell/frmFront.h"
 #include "shell/frmOpen.h"
 #include "shell/startup.h"
 #include "shell/textshift.h"
+#include "support/filefaults.h"
 #include "support/windowtest.h"
 
 #include <QDate>
