@@ -2,16 +2,7 @@
 // that the Tab key can reach looks different while it has the focus. Boxes and lists show it
 // on their frame (a caret inside does not count), buttons inside their face, where it shows on
 // any background.
-#include "casting/castingsupport.h"
-#include "catalogue/spreads.h"
-#include "manual/frmManual.h"
-#include "shell/frmAbout.h"
-#include "shell/frmFront.h"
-#include "shell/frmMDI.h"
-#include "shell/frmNagScreen2.h"
-#include "shell/frmOpen.h"
-#include "shell/frmTarot.h"
-#include "shell/navigation.h"
+#include "shell/everywindow.h"
 #include "support/windowtest.h"
 
 #include <QAbstractItemView>
@@ -87,61 +78,6 @@ std::string Unmarked(QWidget* window) {
     return unmarked.join(QLatin1Char('\n')).toStdString();
 }
 
-struct WindowCase {
-    const char* name;
-    std::function<QWidget*()> open;
-};
-void PrintTo(const WindowCase& c, std::ostream* os) { *os << c.name; }
-
-const WindowCase kWindows[] = {
-    {"Querent",
-     [] {
-         ShowQuerentWindow();
-         return platform::Peek<frmFront>();
-     }},
-    {"Selection",
-     [] {
-         ShowQuerentWindow();
-         ShowSelectionWindow();
-         return platform::Peek<frmTarot>();
-     }},
-    {"ReportWithTheCardTable",
-     [] {
-         ChooseSpread(QStringLiteral("Three Cards"));
-         ShowCardTable();
-         ShowReportWindow();
-         return platform::Peek<frmMDI>();
-     }},
-    {"Manual",
-     [] {
-         const TarotSpread* spread = SpreadByIndex(0);
-         Selection() = SelectionVariables{spread->strDisplayName, spread->lngCardCount, 0};
-         ChooseSpread(spread->strDisplayName);
-         State().reading.blnManualMode = true;
-         State().options.blnManualPressed = true;
-         ShowManualWindow();
-         return platform::Peek<frmManual>();
-     }},
-    {"About",
-     [] {
-         frmAbout* about = platform::Get<frmAbout>();
-         about->show();
-         return about;
-     }},
-    {"ExitScreen",
-     [] {
-         ShowExitScreen();
-         return platform::Peek<frmNagScreen2>();
-     }},
-    {"SplashWithContinueShown",
-     [] {
-         frmOpen* splash = platform::Get<frmOpen>();
-         splash->show();
-         splash->Timer1_Timer();
-         return splash;
-     }},
-};
-
 class FocusMarks : public WindowTest, public ::testing::WithParamInterface<WindowCase> {};
 
 }  // namespace
@@ -154,5 +90,4 @@ TEST_P(FocusMarks, EveryControlTheTabKeyReachesShowsTheFocus) {
     EXPECT_EQ(Unmarked(window), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, FocusMarks, ::testing::ValuesIn(kWindows),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Windows, FocusMarks, ::testing::ValuesIn(EveryWindow()), WindowCaseName);

@@ -1,16 +1,7 @@
 // Every window shows its texts whole with the fonts this desktop has: labels (word-wrapped ones
 // included), buttons, check boxes and frame titles fit their boxes, no label's text runs into the
 // control beside it, multi-line boxes show whole lines and lists whole rows.
-#include "casting/castingsupport.h"
-#include "catalogue/spreads.h"
-#include "manual/frmManual.h"
-#include "shell/frmAbout.h"
-#include "shell/frmFront.h"
-#include "shell/frmMDI.h"
-#include "shell/frmNagScreen2.h"
-#include "shell/frmOpen.h"
-#include "shell/frmTarot.h"
-#include "shell/navigation.h"
+#include "shell/everywindow.h"
 #include "support/windowtest.h"
 
 #include <QAbstractButton>
@@ -236,62 +227,6 @@ std::string Misfits(const QWidget* window) {
     return misfits.join(QLatin1Char('\n')).toStdString();
 }
 
-struct WindowCase {
-    const char* name;
-    std::function<QWidget*()> open;
-};
-void PrintTo(const WindowCase& c, std::ostream* os) { *os << c.name; }
-
-const WindowCase kWindows[] = {
-    {"Querent",
-     [] {
-         ShowQuerentWindow();
-         return platform::Peek<frmFront>();
-     }},
-    {"SelectionWithItsWaitPanel",
-     [] {
-         ShowQuerentWindow();
-         ShowSelectionWindow();
-         return platform::Peek<frmTarot>();
-     }},
-    {"ReportWithTheCardTableOfEveryCardNumber",
-     [] {
-         ChooseSpread(QStringLiteral("The Romany/ Gypsy Spread"));  // numbers 1 to 21
-         ShowCardTable();
-         ShowReportWindow();
-         return platform::Peek<frmMDI>();
-     }},
-    {"ManualWithItsWaitPanel",
-     [] {
-         const TarotSpread* spread = SpreadByIndex(0);
-         Selection() = SelectionVariables{spread->strDisplayName, spread->lngCardCount, 0};
-         ChooseSpread(spread->strDisplayName);
-         State().reading.blnManualMode = true;
-         State().options.blnAutoCastPressed = false;
-         State().options.blnManualPressed = true;
-         ShowManualWindow();
-         return platform::Peek<frmManual>();
-     }},
-    {"About",
-     [] {
-         frmAbout* about = platform::Get<frmAbout>();
-         about->show();
-         return about;
-     }},
-    {"ExitScreen",
-     [] {
-         ShowExitScreen();
-         return platform::Peek<frmNagScreen2>();
-     }},
-    {"SplashWithContinueShown",
-     [] {
-         frmOpen* splash = platform::Get<frmOpen>();
-         splash->show();
-         splash->Timer1_Timer();
-         return splash;
-     }},
-};
-
 class TextShowsWhole : public WindowTest, public ::testing::WithParamInterface<WindowCase> {};
 
 }  // namespace
@@ -304,5 +239,4 @@ TEST_P(TextShowsWhole, InTheWindow) {
     EXPECT_EQ(Misfits(window), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, TextShowsWhole, ::testing::ValuesIn(kWindows),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Windows, TextShowsWhole, ::testing::ValuesIn(EveryWindow()), WindowCaseName);
