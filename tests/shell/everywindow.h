@@ -77,5 +77,12 @@ inline std::vector<WindowCase> EveryWindow() {
     };
 }
 
+// Opens the case's window on a fresh reading state and querent.
+inline QWidget* OpenFresh(const WindowCase& c) {
+    FreshState();
+    Querent() = QuerentDetails{};
+    return c.open();
+}
+
 // The test name of a case.
 inline std::string WindowCaseName(const ::testing::TestParamInfo<WindowCase>& info) { return info.param.name; }

@@ -83,9 +83,7 @@ class FocusMarks : public WindowTest, public ::testing::WithParamInterface<Windo
 }  // namespace
 
 TEST_P(FocusMarks, EveryControlTheTabKeyReachesShowsTheFocus) {
-    FreshState();
-    Querent() = QuerentDetails{};
-    QWidget* window = GetParam().open();
+    QWidget* window = OpenFresh(GetParam());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(Unmarked(window), "");
 }

@@ -232,9 +232,7 @@ class TextShowsWhole : public WindowTest, public ::testing::WithParamInterface<W
 }  // namespace
 
 TEST_P(TextShowsWhole, InTheWindow) {
-    FreshState();
-    Querent() = QuerentDetails{};
-    const QWidget* window = GetParam().open();
+    const QWidget* window = OpenFresh(GetParam());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(Misfits(window), "");
 }

@@ -14,7 +14,7 @@
 #include "shell/startup.h"
 
 #include "manual/duringdeal.h"
-#include "support/windowtest.h"
+#include "shell/windowroads.h"
 
 #include <QAction>
 #include <QApplication>
@@ -83,65 +83,13 @@ struct CloseCase {
 
 void PrintTo(const CloseCase& c, std::ostream* os) { *os << c.name; }
 
-class WindowClose : public WindowTest, public ::testing::WithParamInterface<std::tuple<CloseCase, CloseBy>> {
+class WindowClose : public WindowRoads, public ::testing::WithParamInterface<std::tuple<CloseCase, CloseBy>> {
 public:
-    WindowClose() : locks(temp.path()) { ::Querent() = QuerentDetails{}; }
-
-    frmOpen* OpenSplash() {
-        StartApplication();
-        frmOpen* splash = platform::Peek<frmOpen>();
-        EXPECT_NE(splash, nullptr);
-        EXPECT_TRUE(splash && splash->isVisible());
-        return splash;
-    }
-
-    frmFront* OpenQuerent() {
-        ShowQuerentWindow();
-        return platform::Peek<frmFront>();
-    }
-
-    // "&Next" from the querent window: the selection window in front, the querent window hidden.
-    frmTarot* OpenSelection() {
-        OpenQuerent()->cmdNext->click();
-        frmTarot* selection = platform::Peek<frmTarot>();
-        EXPECT_NE(selection, nullptr);
-        return selection;
-    }
-
     // "Manual" on a Three Cards spread, one back picked.
     frmManual* OpenManual() {
-        frmTarot* selection = OpenSelection();
-        selection->lstOption->setCurrentRow(3);
-        selection->cmdManual->click();
-        frmManual* manual = platform::Peek<frmManual>();
-        EXPECT_NE(manual, nullptr);
+        frmManual* manual = WindowRoads::OpenManual(3);
         if (manual) QTest::mouseClick(manual->p[0], Qt::LeftButton);
         return manual;
-    }
-
-    // "AutoCast" with reversed cards cleared: the report window in front, the querent window hidden.
-    frmMDI* OpenReport() {
-        frmTarot* selection = OpenSelection();
-        selection->chkRev->setChecked(false);
-        selection->cmdAuto->click();
-        frmMDI* report = platform::Peek<frmMDI>();
-        EXPECT_NE(report, nullptr);
-        return report;
-    }
-
-    // A reading saved, "Start Again", then opened from the querent window: the report window
-    // and the querent window both on the screen.
-    frmMDI* OpenReportBesideQuerent() {
-        const QString file = temp.path() + QStringLiteral("/reading.trs");
-        dialogs.setNextFileName(file);
-        OpenReport()->cmdSave->click();
-        PressReportRestart();
-        Flush();
-        dialogs.setNextFileName(file);
-        platform::Peek<frmFront>()->cmdOpen->click();
-        frmMDI* report = platform::Peek<frmMDI>();
-        EXPECT_NE(report, nullptr);
-        return report;
     }
 
     // Opens the About box with the entry and closes it while it waits modally.
@@ -158,8 +106,6 @@ public:
         entry->trigger();
         EXPECT_FALSE(stayed) << "the About box stayed open";
     }
-
-    ScopedInstanceLockFolder locks;
 };
 
 const std::string kExitScreen = "frmNagScreen2";

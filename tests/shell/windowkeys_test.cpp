@@ -10,8 +10,8 @@
 #include "shell/modTellAFriend.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"
+#include "shell/windowroads.h"
 #include "support/qstringprinting.h"
-#include "support/windowtest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,51 +26,9 @@
 
 namespace {
 
-class WindowKeys : public WindowTest {
-public:
-    WindowKeys() : locks(temp.path()) { ::Querent() = QuerentDetails{}; }
+class WindowKeys : public WindowRoads {};
 
-    // Lets the work under way return to the event loop, as it does after a click.
-    static void Settle() { QTest::qWait(20); }
-
-    frmFront* Querent() {
-        ShowQuerentWindow();
-        Settle();
-        return platform::Peek<frmFront>();
-    }
-    frmTarot* Selection() {
-        Querent()->cmdNext->click();
-        Settle();
-        return platform::Peek<frmTarot>();
-    }
-    frmManual* Manual() {
-        frmTarot* selection = Selection();
-        selection->lstOption->setCurrentRow(1);  // One Card
-        selection->cmdManual->click();
-        Settle();
-        return platform::Peek<frmManual>();
-    }
-    frmMDI* Report() {
-        frmTarot* selection = Selection();
-        selection->chkRev->setChecked(false);
-        selection->cmdAuto->click();
-        Settle();
-        return platform::Peek<frmMDI>();
-    }
-
-    // A reading saved, "Start Again", and the reading opened from the querent window.
-    void OpenSavedReading() {
-        const QString file = temp.path() + QStringLiteral("/reading.trs");
-        dialogs.setNextFileName(file);
-        Report()->cmdSave->click();
-        PressReportRestart();
-        Settle();
-        dialogs.setNextFileName(file);
-        platform::Peek<frmFront>()->cmdOpen->click();
-    }
-
-    ScopedInstanceLockFolder locks;
-};
+constexpr int kOneCard = 1;  // the spread list's row
 
 // The class of the window that has the keyboard: Qt's focus window, and the window of the
 // widget that takes typed keys.
@@ -97,19 +55,19 @@ const ChangeCase kChanges[] = {
          splash->cmdContd.click();
      },
      "frmFront"},
-    {"\"&Next\"", [](WindowKeys& t) { t.Querent()->cmdNext->click(); }, "frmTarot"},
-    {"\"Back\"", [](WindowKeys& t) { t.Selection()->cmdBack->click(); }, "frmFront"},
-    {"\"Back\" from the File menu", [](WindowKeys& t) { t.Selection()->mnuBack->trigger(); }, "frmFront"},
-    {"\"Manual\"", [](WindowKeys& t) { t.Selection()->cmdManual->click(); }, "frmManual"},
-    {"\"&Manual\" from the File menu", [](WindowKeys& t) { t.Selection()->mnuManual->trigger(); }, "frmManual"},
-    {"\"AutoCast\"", [](WindowKeys& t) { t.Selection()->cmdAuto->click(); }, "frmMDI"},
-    {"the manual window's \"Back\"", [](WindowKeys& t) { t.Manual()->cmdBack->click(); }, "frmFront"},
-    {"the manual window's \"&Start Again\"", [](WindowKeys& t) { t.Manual()->mnuStart->trigger(); }, "frmFront"},
-    {"the deal", [](WindowKeys& t) { QTest::mouseClick(t.Manual()->p[0], Qt::LeftButton); }, "frmMDI"},
-    {"\"Start Again\"", [](WindowKeys& t) { t.Report()->cmdRestart->click(); }, "frmFront"},
-    {"\"&Open Previous Record\"", [](WindowKeys& t) { t.OpenSavedReading(); }, "frmMDI"},
-    {"the report window's \"Exit\"", [](WindowKeys& t) { t.Report()->cmdExit->click(); }, "frmNagScreen2"},
-    {"closing the querent window", [](WindowKeys& t) { t.Querent()->close(); }, "frmNagScreen2"},
+    {"\"&Next\"", [](WindowKeys& t) { t.OpenQuerent()->cmdNext->click(); }, "frmTarot"},
+    {"\"Back\"", [](WindowKeys& t) { t.OpenSelection()->cmdBack->click(); }, "frmFront"},
+    {"\"Back\" from the File menu", [](WindowKeys& t) { t.OpenSelection()->mnuBack->trigger(); }, "frmFront"},
+    {"\"Manual\"", [](WindowKeys& t) { t.OpenSelection()->cmdManual->click(); }, "frmManual"},
+    {"\"&Manual\" from the File menu", [](WindowKeys& t) { t.OpenSelection()->mnuManual->trigger(); }, "frmManual"},
+    {"\"AutoCast\"", [](WindowKeys& t) { t.OpenSelection()->cmdAuto->click(); }, "frmMDI"},
+    {"the manual window's \"Back\"", [](WindowKeys& t) { t.OpenManual(kOneCard)->cmdBack->click(); }, "frmFront"},
+    {"the manual window's \"&Start Again\"", [](WindowKeys& t) { t.OpenManual(kOneCard)->mnuStart->trigger(); }, "frmFront"},
+    {"the deal", [](WindowKeys& t) { QTest::mouseClick(t.OpenManual(kOneCard)->p[0], Qt::LeftButton); }, "frmMDI"},
+    {"\"Start Again\"", [](WindowKeys& t) { t.OpenReport()->cmdRestart->click(); }, "frmFront"},
+    {"\"&Open Previous Record\"", [](WindowKeys& t) { t.OpenReportBesideQuerent(); }, "frmMDI"},
+    {"the report window's \"Exit\"", [](WindowKeys& t) { t.OpenReport()->cmdExit->click(); }, "frmNagScreen2"},
+    {"closing the querent window", [](WindowKeys& t) { t.OpenQuerent()->close(); }, "frmNagScreen2"},
 };
 
 TEST_F(WindowKeys, AfterEveryChangeOfWindowTheWindowInFrontHasTheKeyboard) {
@@ -125,7 +83,7 @@ TEST_F(WindowKeys, AfterEveryChangeOfWindowTheWindowInFrontHasTheKeyboard) {
 }
 
 TEST_F(WindowKeys, TheQuerentWindowTakesTheLettersTypedAfterBack) {
-    frmTarot* selection = Selection();
+    frmTarot* selection = OpenSelection();
     platform::Peek<frmFront>()->txtName->setText(QStringLiteral("Ann"));
     selection->cmdBack->click();
     Settle();
@@ -140,7 +98,7 @@ TEST_F(WindowKeys, TheQuerentWindowTakesTheLettersTypedAfterBack) {
 }
 
 TEST_F(WindowKeys, AHiddenWindowTakesNoKey) {
-    Querent()->cmdCancel->click();  // the exit screen, with the focus on "E&xit"
+    OpenQuerent()->cmdCancel->click();  // the exit screen, with the focus on "E&xit"
     Settle();
     QPointer<frmNagScreen2> screen = platform::Peek<frmNagScreen2>();
     ASSERT_NE(screen, nullptr);
