@@ -1,9 +1,9 @@
 #include "platform/filedialog.h"
 
 #include "platform/dialogs.h"
+#include "platform/keyboard.h"
 #include "platform/messagebox.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <algorithm>
@@ -45,7 +45,7 @@ QString Refusal(const QString& path, const FileDialogOptions& options, Kind kind
 class CheckingFileDialog final : public QFileDialog {
 public:
     CheckingFileDialog(const FileDialogOptions& options, Kind kind)
-        : QFileDialog(QApplication::activeWindow(), options.title), options_(options), kind_(kind) {}
+        : QFileDialog(FrontWindow(), options.title), options_(options), kind_(kind) {}
 
     void accept() override {
         const QStringList files = selectedFiles();

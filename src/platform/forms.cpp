@@ -1,10 +1,12 @@
 #include "platform/forms.h"
 
 #include "platform/focusmark.h"
+#include "platform/keyboard.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QShortcutEvent>
 #include <QWidget>
 #include <algorithm>
 
@@ -52,7 +54,7 @@ bool UnloadForm(Form* form) {
     form->registered_ = false;
     if (form->clearSlot_) form->clearSlot_();
     if (QWidget* w = form->widget()) {
-        w->hide();
+        HideWindow(w);
         w->deleteLater();
     }
     return true;
@@ -67,6 +69,15 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushBut
 
 void CommandButton::setValue(bool value) {
     if (value) press();
+}
+
+bool CommandButton::event(QEvent* event) {
+    // The button's only shortcut is its mnemonic. An ambiguous one only moves the focus, as in Qt.
+    if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+        click();
+        return true;
+    }
+    return QPushButton::event(event);
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {

@@ -80,7 +80,8 @@ bool Unload() {
 
 // A command button whose pressed state (Value) is true while its click handler runs,
 // whether a person clicked it or code pressed it. Enter presses it when it has the focus, as
-// Space does.
+// Space does. Its mnemonic (Alt+letter) presses it at once: Qt's animated press would come
+// 100 ms later, after keys typed meanwhile went to the window that is about to give way.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
@@ -93,6 +94,7 @@ signals:
     void Click();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

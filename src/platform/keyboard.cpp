@@ -10,6 +10,8 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
+#include <algorithm>
 #include <vector>
 
 namespace platform {
@@ -35,13 +37,29 @@ bool IsCommandModifier(Qt::KeyboardModifiers modifiers) {
 // Backspace, Delete) edit rather than type, and keep their editing meanings (Alt+Backspace undoes).
 bool Types(const QString& text) { return !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == QLatin1Char('\t')); }
 
-bool IsKeyEvent(QEvent::Type type) {
-    return type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride ||
-           type == QEvent::Shortcut;
+// Input that must not reach a window that is not shown: keys and mouse presses, and the window
+// manager's close (a close the program itself sends is not spontaneous).
+bool IsInputForShownWindowsOnly(const QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            return true;
+        case QEvent::Close:
+            return event->spontaneous();
+        default:
+            return false;
+    }
 }
 
-// A widget in a window that is not on the screen.
+// A widget in a window that is not on the screen, or such a window's native window.
 bool InHiddenWindow(const QObject* object) {
+    if (const auto* window = qobject_cast<const QWindow*>(object)) return !window->isVisible();
     const auto* widget = qobject_cast<const QWidget*>(object);
     return widget && !widget->window()->isVisible();
 }
@@ -52,9 +70,14 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!IsKeyEvent(event->type())) return false;
+        if (!IsInputForShownWindowsOnly(event)) return false;
         if (InHiddenWindow(watched)) {
-            event->accept();
+            // A refused close keeps the window; other input is taken and dropped.
+            if (event->type() == QEvent::Close) {
+                event->ignore();
+            } else {
+                event->accept();
+            }
             return true;
         }
         if (event->type() != QEvent::KeyPress) return false;
@@ -63,13 +86,51 @@ protected:
     }
 };
 
-std::vector<QPointer<QWidget>>& FrontRequests() {
-    static std::vector<QPointer<QWidget>> requests;
+using Windows = std::vector<QPointer<QWidget>>;
+
+// Brought to the front during the work under way, in order.
+Windows& FrontRequests() {
+    static Windows requests;
     return requests;
 }
 
-void ActivateFrontWindow() {
-    std::vector<QPointer<QWidget>> requests;
+// To be shown once the work under way is done, in order.
+Windows& PendingShows() {
+    static Windows pending;
+    return pending;
+}
+
+// Every window brought to the front, the most recent last.
+Windows& FrontHistory() {
+    static Windows history;
+    return history;
+}
+
+void Remove(Windows& windows, const QWidget* window) {
+    windows.erase(std::remove_if(windows.begin(), windows.end(),
+                                 [window](const QPointer<QWidget>& w) { return !w || w == window; }),
+                  windows.end());
+}
+
+bool Contains(const Windows& windows, const QWidget* window) {
+    return std::any_of(windows.begin(), windows.end(), [window](const QPointer<QWidget>& w) { return w == window; });
+}
+
+bool g_handOverDue = false;
+
+// Once the work under way is done: the windows it showed go on the screen, and the last one
+// brought to the front that is still shown gets the keyboard.
+void HandOver() {
+    g_handOverDue = false;
+    Windows pending;
+    pending.swap(PendingShows());
+    for (QWidget* window : pending) {
+        if (window) {
+            window->show();
+            window->raise();
+        }
+    }
+    Windows requests;
     requests.swap(FrontRequests());
     for (auto it = requests.rbegin(); it != requests.rend(); ++it) {
         QWidget* window = *it;
@@ -80,6 +141,45 @@ void ActivateFrontWindow() {
     }
 }
 
+void ScheduleHandOver() {
+    if (g_handOverDue) return;
+    g_handOverDue = true;
+    QTimer::singleShot(0, qApp, &HandOver);
+}
+
+// Keeps a window above the program's window in front while it is shown, as that window's
+// transient child. The parent is chosen as the window shows and let go when either hides: a
+// window whose transient parent goes away is closed by Qt's Wayland plugin.
+class KeepAboveFront : public QObject {
+public:
+    explicit KeepAboveFront(QWidget* window) : QObject(window), window_(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Show) {
+            letGo();
+            parent_ = FrontWindow(window_);
+            if (parent_ && parent_->windowHandle() && window_->windowHandle()) {
+                window_->windowHandle()->setTransientParent(parent_->windowHandle());
+                parent_->installEventFilter(this);
+            }
+        } else if (event->type() == QEvent::Hide && (watched == window_ || watched == parent_)) {
+            letGo();
+        }
+        return false;
+    }
+
+private:
+    void letGo() {
+        if (parent_) parent_->removeEventFilter(this);
+        parent_ = nullptr;
+        if (window_ && window_->windowHandle()) window_->windowHandle()->setTransientParent(nullptr);
+    }
+
+    QPointer<QWidget> window_;
+    QPointer<QWidget> parent_;
+};
+
 }  // namespace
 
 void InstallKeyGuard() {
@@ -88,15 +188,55 @@ void InstallKeyGuard() {
     // Filters of the application see every event before the watched object's own filters.
     guard = new KeyGuard(qApp);
     qApp->installEventFilter(guard);
+    // Qt's Wayland plugin asks the compositor to activate the focus window whenever the focus
+    // object changes, through a connection of its own on the application. Windows ask for the
+    // keyboard through BringToFront alone.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        QObject::disconnect(qApp, &QGuiApplication::focusObjectChanged, qApp, nullptr);
+    }
 }
 
 void BringToFront(QWidget* window) {
     window = window->window();
     window->raise();
-    std::vector<QPointer<QWidget>>& requests = FrontRequests();
-    // The first request of a piece of work schedules the hand-over for when it is done.
-    if (requests.empty()) QTimer::singleShot(0, qApp, &ActivateFrontWindow);
-    requests.emplace_back(window);
+    FrontRequests().emplace_back(window);
+    Windows& history = FrontHistory();
+    Remove(history, window);
+    history.emplace_back(window);
+    ScheduleHandOver();
+}
+
+void ShowLater(QWidget* window) {
+    window = window->window();
+    if (!window->isVisible() && !Contains(PendingShows(), window)) PendingShows().emplace_back(window);
+    BringToFront(window);
+}
+
+void HideWindow(QWidget* window) {
+    window = window->window();
+    Remove(PendingShows(), window);
+    window->hide();
+}
+
+bool IsShown(const QWidget* window) {
+    window = window->window();
+    return window->isVisible() || Contains(PendingShows(), window);
+}
+
+QWidget* FrontWindow(const QWidget* except) {
+    const auto fits = [except](const QWidget* window) { return window && window != except && window->isVisible(); };
+    if (QWidget* active = QApplication::activeWindow(); fits(active)) return active;
+    const Windows& history = FrontHistory();
+    for (auto it = history.rbegin(); it != history.rend(); ++it) {
+        if (fits(*it)) return *it;
+    }
+    return nullptr;
+}
+
+void KeepAbove(QWidget* window) {
+    window = window->window();
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    new KeepAboveFront(window);
 }
 
 }  // namespace platform

@@ -1,8 +1,8 @@
 #include "platform/messagebox.h"
 
 #include "platform/dialogs.h"
+#include "platform/keyboard.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QMessageBox>
 
@@ -15,7 +15,8 @@ MsgResult MsgBox(const QString& text, MsgIcon icon, MsgButtons buttons, bool def
     MessageRecord message{text, icon, buttons, kProgramTitle, defaultNo};
     if (g_recorder) return g_recorder->record(message);
 
-    QMessageBox box(QApplication::activeWindow());
+    // Over the window in front, where the desktop places a window's dialogs.
+    QMessageBox box(FrontWindow());
     box.setWindowTitle(kProgramTitle);
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));

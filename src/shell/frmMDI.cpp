@@ -19,6 +19,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -95,6 +96,9 @@ frmMDI::frmMDI() : rtbDisp1(new QTextDocument(this)) {
     picRight = new QWidget(client_);
     rtbDisp1View = new QTextEdit(picRight);
     rtbDisp1View->setGeometry(TwipsRect(0, 0, 3645, 3000));
+    // Tab and Shift+Tab move on to the next control; Ctrl+Tab types a tab.
+    rtbDisp1View->setTabChangesFocus(true);
+    rtbDisp1View->installEventFilter(this);
     platform::ShowFocusMark(rtbDisp1View, platform::FocusMark::Frame);
     rtbDisp1.setDefaultFont(font);
     rtbDisp1.attachView(rtbDisp1View);
@@ -147,6 +151,13 @@ bool frmMDI::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) {
         DockPanes();
         MDIForm_Resize();
+    }
+    if (watched == rtbDisp1View && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier && !rtbDisp1View->isReadOnly()) {
+            rtbDisp1View->insertPlainText(QStringLiteral("\t"));
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

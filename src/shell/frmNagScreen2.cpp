@@ -176,10 +176,11 @@ void frmNagScreen2::Form_Load() {
     const int k = platform::RandomChoice(0, 4, platform::Rnd());
     Label2.setText(SupportTexts().value(k));
 
-    // On top of every other window, shown without taking the focus.
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    // On top of every other window, shown without taking the focus, once the work that loaded
+    // it is done: a navigation that shows and hides it on the way leaves it off the screen.
+    platform::KeepAbove(this);
     setAttribute(Qt::WA_ShowWithoutActivating, true);
-    show();
+    platform::ShowLater(this);
 }
 
 void frmNagScreen2::Form_Unload(bool& cancel) {
@@ -285,16 +286,14 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
 
 void ShowExitScreen() {
     if (IsQuitting()) return;
-    frmNagScreen2* screen = platform::Get<frmNagScreen2>();
-    screen->show();
-    platform::BringToFront(screen);
+    platform::ShowLater(platform::Get<frmNagScreen2>());
 }
 
 void HideExitScreen() {
-    if (frmNagScreen2* screen = platform::Peek<frmNagScreen2>()) screen->hide();
+    if (frmNagScreen2* screen = platform::Peek<frmNagScreen2>()) platform::HideWindow(screen);
 }
 
 bool ExitScreenShown() {
     const frmNagScreen2* screen = platform::Peek<frmNagScreen2>();
-    return screen && screen->isVisible();
+    return screen && platform::IsShown(screen);
 }

@@ -11,6 +11,7 @@
 #include "shell/frmOpen.h"
 #include "shell/frmTarot.h"
 #include "shell/navigation.h"
+#include "support/windowtest.h"
 
 #include <QWidget>
 #include <functional>
@@ -64,8 +65,7 @@ inline std::vector<WindowCase> EveryWindow() {
          }},
         {"ExitScreen",
          [] {
-             ShowExitScreen();
-             return platform::Peek<frmNagScreen2>();
+             return WindowTest::ShownExitScreen();
          }},
         {"SplashWithContinueShown",
          [] {

@@ -28,10 +28,7 @@ public:
 class ExitScreen : public WindowTest {
 protected:
     ExitScreen() { g_unloads.clear(); }
-    frmNagScreen2* show() {
-        ShowExitScreen();
-        return platform::Peek<frmNagScreen2>();
-    }
+    frmNagScreen2* show() { return ShownExitScreen(); }
     QuitRecorder quit;
 };
 

@@ -37,8 +37,7 @@ std::vector<std::pair<QString, QString>> QueryValues(const QString& address) {
 class ReferAFriend : public WindowTest {
 protected:
     void SetUp() override {
-        ShowExitScreen();
-        screen = platform::Peek<frmNagScreen2>();
+        screen = ShownExitScreen();
         ASSERT_NE(screen, nullptr);
     }
     void fill(const Entries& e) {

@@ -105,8 +105,7 @@ protected:
         ShowSelectionWindow();
         frmTarot* selection = platform::Peek<frmTarot>();
         frmMDI* report = ReportWithCardTable();
-        ShowExitScreen();
-        frmNagScreen2* exit = platform::Peek<frmNagScreen2>();
+        frmNagScreen2* exit = ShownExitScreen();
         const TarotSpread* spread = SpreadByIndex(0);
         Selection() = SelectionVariables{spread->strDisplayName, static_cast<int>(spread->lngCardCount), 0};
         ShowManualWindow();

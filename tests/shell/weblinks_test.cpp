@@ -53,8 +53,7 @@ protected:
 };
 
 TEST_F(LinkClicks, TwoQuickClicksOpenThePageTwice) {
-    ShowExitScreen();
-    frmNagScreen2* screen = platform::Peek<frmNagScreen2>();
+    frmNagScreen2* screen = ShownExitScreen();
     ASSERT_NE(screen, nullptr);
     QTest::mouseClick(&screen->lblGoToHome, Qt::LeftButton);
     QTest::mouseClick(&screen->lblGoToHome, Qt::LeftButton);

@@ -164,6 +164,8 @@ const CloseCase kCases[] = {
      [](WindowClose& t, CloseBy how) {
          t.OpenQuerent()->cmdCancel->click();
          ASSERT_TRUE(ExitScreenShown());
+         // The user closes it once it is on the screen.
+         WindowTest::ReturnToEventLoop();
          Close(platform::Peek<frmNagScreen2>(), how);
      },
      {},

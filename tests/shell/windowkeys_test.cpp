@@ -97,7 +97,7 @@ TEST_F(WindowKeys, TheQuerentWindowTakesTheLettersTypedAfterBack) {
     EXPECT_FALSE(ExitScreenShown());
 }
 
-TEST_F(WindowKeys, AHiddenWindowTakesNoKey) {
+TEST_F(WindowKeys, AHiddenWindowTakesNoKeyClickOrClose) {
     OpenQuerent()->cmdCancel->click();  // the exit screen, with the focus on "E&xit"
     Settle();
     QPointer<frmNagScreen2> screen = platform::Peek<frmNagScreen2>();
@@ -105,7 +105,8 @@ TEST_F(WindowKeys, AHiddenWindowTakesNoKey) {
     ASSERT_EQ(QApplication::focusWidget(), &screen->cmdClose);
     HideExitScreen();
 
-    // Keys that the window system may still route to the hidden window.
+    // Keys, clicks and closes that the window system may still route to the hidden window
+    // (a window manager that mapped it late shows its close box and its "E&xit").
     struct Key {
         const char* what;
         std::function<void(frmNagScreen2&)> press;
@@ -116,6 +117,9 @@ TEST_F(WindowKeys, AHiddenWindowTakesNoKey) {
         {"Enter to \"E&xit\"", [](frmNagScreen2& s) { QTest::keyClick(&s.cmdClose, Qt::Key_Return); }},
         {"Alt+X to the window", [](frmNagScreen2& s) { QTest::keyClick(s.windowHandle(), Qt::Key_X, Qt::AltModifier); }},
         {"letters to \"Your Name\"", [](frmNagScreen2& s) { QTest::keyClicks(&s.txtName, QStringLiteral("abc")); }},
+        {"a click on \"E&xit\"", [](frmNagScreen2& s) { QTest::mouseClick(&s.cmdClose, Qt::LeftButton); }},
+        {"a double click on \"E&xit\"", [](frmNagScreen2& s) { QTest::mouseDClick(&s.cmdClose, Qt::LeftButton); }},
+        {"the window manager's close", [](frmNagScreen2& s) { s.windowHandle()->close(); }},
     };
     for (const Key& key : keys) {
         SCOPED_TRACE(key.what);

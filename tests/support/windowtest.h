@@ -12,6 +12,8 @@
 #include "platform/printer.h"
 #include "platform/randomsource.h"
 #include "platform/settingsstore.h"
+#include "shell/frmNagScreen2.h"
+#include "shell/navigation.h"
 #include "shell/startup.h"
 
 #include <QCoreApplication>
@@ -37,6 +39,19 @@ protected:
         Flush();
     }
 
+public:
+    // What the program does once the handler under way has returned to its event loop: the
+    // windows it showed reach the screen and the one it brought forward gets the keyboard.
+    static void ReturnToEventLoop() { QCoreApplication::processEvents(); }
+
+    // The exit screen as the user meets it: shown, and on the screen.
+    static frmNagScreen2* ShownExitScreen() {
+        ShowExitScreen();
+        ReturnToEventLoop();
+        return platform::Peek<frmNagScreen2>();
+    }
+
+protected:
     static void Flush() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
