@@ -7,6 +7,7 @@
 #include "catalogue/spreads.h"
 #include "platform/application.h"
 #include "platform/fonts.h"
+#include "platform/lightscheme.h"
 #include "platform/pause.h"
 #include "platform/richtextbox.h"
 #include "platform/twips.h"
@@ -66,7 +67,7 @@ frmAuto::frmAuto() {
     setWindowTitle(windowparts::Caption());
     setWindowIcon(windowparts::ApplicationIcon());
     setFixedSize(platform::TwipsToPixels(kTableWidth), platform::TwipsToPixels(kTableHeight));
-    setAutoFillBackground(true);
+    platform::UseLightScheme(this);
     QPalette table = palette();
     table.setColor(QPalette::Window, table.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(table);

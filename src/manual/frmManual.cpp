@@ -7,6 +7,7 @@
 #include "manual/placement.h"
 #include "platform/fonts.h"
 #include "platform/keyboard.h"
+#include "platform/lightscheme.h"
 #include "platform/pause.h"
 #include "platform/richtextbox.h"
 #include "platform/twips.h"
@@ -90,6 +91,7 @@ frmManual::frmManual() {
     auto* client = new QWidget(this);
     client->setFixedSize(platform::TwipsToPixels(7560), platform::TwipsToPixels(6390));
     setCentralWidget(client);
+    platform::UseLightScheme(client);
 
     Label6 = windowparts::MakeForumAdvert(client, TwipsRect(1005, 60, 5550, 465));
 

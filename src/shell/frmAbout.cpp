@@ -1,6 +1,7 @@
 #include "shell/frmAbout.h"
 
 #include "platform/fonts.h"
+#include "platform/lightscheme.h"
 #include "platform/twips.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"
@@ -33,6 +34,7 @@ frmAbout::frmAbout()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmAbout"));
+    platform::UseLightScheme(this);
     setWindowTitle(windowparts::Caption());
     setWindowIcon(windowparts::ApplicationIcon());
     setFixedSize(TwipsToPixels(7275), TwipsToPixels(4290));

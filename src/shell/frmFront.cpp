@@ -3,6 +3,7 @@
 #include "platform/filedialog.h"
 #include "platform/fonts.h"
 #include "platform/keyboard.h"
+#include "platform/lightscheme.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "platform/wholelines.h"
@@ -62,12 +63,12 @@ frmFront::frmFront() {
     auto* client = new windowparts::BackgroundPane(this, TwipsRect(-3060, -870, 9000, 6000));
     client->setFixedSize(platform::TwipsToPixels(5925), platform::TwipsToPixels(5325));
     setCentralWidget(client);
+    platform::UseLightScheme(client);
 
     const QFont boxFont = platform::ProgramFont(QStringLiteral("Verdana"), 9.75, true);
     auto label = [&](const QString& text, double left, double top) {
         auto* l = new QLabel(text, client);
         l->setFont(boxFont);
-        l->setStyleSheet(QStringLiteral("background: transparent;"));
         l->move(platform::TwipsToPixels(left), platform::TwipsToPixels(top));
         l->adjustSize();
         return l;

@@ -5,6 +5,7 @@
 #include "platform/focusmark.h"
 #include "platform/fonts.h"
 #include "platform/keyboard.h"
+#include "platform/lightscheme.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "platform/wholelines.h"
@@ -51,6 +52,7 @@ frmMDI::frmMDI() : rtbDisp1(new QTextDocument(this)) {
 
     client_ = new QWidget(this);
     setCentralWidget(client_);
+    platform::UseLightScheme(client_);
 
     auto label = [&](QWidget* pane, const QString& text, const QRect& place) {
         auto* l = new QLabel(text, pane);

@@ -3,6 +3,7 @@
 #include "platform/focusmark.h"
 #include "platform/fonts.h"
 #include "platform/keyboard.h"
+#include "platform/lightscheme.h"
 #include "platform/messagebox.h"
 #include "platform/randomsource.h"
 #include "platform/twips.h"
@@ -70,7 +71,7 @@ frmNagScreen2::frmNagScreen2()
                            Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmNagScreen2"));
     setFixedSize(TwipsToPixels(11115), TwipsToPixels(4725));
-    setAutoFillBackground(true);
+    platform::UseLightScheme(this);
     Colour(*this, QPalette::Window, Qt::white);
 
     picNagscreen2Icon.setGeometry(TwipsRect(360, 120, 540, 540));
@@ -130,6 +131,10 @@ frmNagScreen2::frmNagScreen2()
     txtMessage.setTabChangesFocus(true);
     setTxtMessageText(kMessagePlaceholder + QStringLiteral("\r\n"));
     txtMessage.installEventFilter(this);
+    // The frame's style sheet keeps the controls in it from taking the window's palette.
+    for (QWidget* control : Frame2.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        control->setPalette(platform::LightScheme());
+    }
 
     Frame6.setObjectName(QStringLiteral("Frame6"));
     Frame6.setGeometry(TwipsRect(7320, 120, 3735, 4575));

@@ -2,6 +2,7 @@
 
 #include "platform/application.h"
 #include "platform/fonts.h"
+#include "platform/lightscheme.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "shell/navigation.h"
@@ -19,7 +20,7 @@ using platform::TwipsToPixels;
 frmOpen::frmOpen() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmOpen"));
     setFixedSize(TwipsToPixels(7485), TwipsToPixels(5010));
-    setAutoFillBackground(true);
+    platform::UseLightScheme(this);
     QPalette back = palette();
     back.setColor(QPalette::Window, QColor(40, 24, 64));
     setPalette(back);

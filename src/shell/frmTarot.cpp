@@ -4,6 +4,7 @@
 #include "catalogue/spreads.h"
 #include "platform/fonts.h"
 #include "platform/keyboard.h"
+#include "platform/lightscheme.h"
 #include "platform/pause.h"
 #include "platform/twips.h"
 #include "platform/wholelines.h"
@@ -71,6 +72,7 @@ frmTarot::frmTarot() {
     auto* client = new windowparts::BackgroundPane(this);
     client->setFixedSize(platform::TwipsToPixels(8880), platform::TwipsToPixels(6195));
     setCentralWidget(client);
+    platform::UseLightScheme(client);
 
     auto button = [&](const QString& caption, double left, double top) {
         auto* b = new platform::CommandButton(caption, client);
@@ -121,6 +123,7 @@ frmTarot::frmTarot() {
     chkRev->setGeometry(TwipsRect(6000, 3990, 225, 195));
     // The style's tick box is taller than the check box; it is drawn as high as the check box.
     chkRev->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(chkRev->height()));
+    chkRev->setPalette(platform::LightScheme());
     chkRev->setChecked(true);
     Label3 = new QLabel(QStringLiteral("Allow Reverse Cards"), client);
     Label3->setFont(bold);
