@@ -37,7 +37,7 @@ VAD_TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils)
 # under the weston compositor with Qt's Wayland plugin, and print through a private print
 # server to a PDF printer.
 VAD_E2E_PACKAGES=(xvfb openbox wmctrl xdotool xclip x11-utils x11-xserver-utils imagemagick cups
-    printer-driver-cups-pdf weston qt6-wayland)
+    printer-driver-cups-pdf weston qt6-wayland mutter dbus-daemon)
 # The fuzz targets and the sanitizer build (which links libjpeg, found through its headers).
 VAD_FUZZ_PACKAGES=(clang libclang-rt-14-dev libjpeg-dev)
 

@@ -39,7 +39,7 @@ fail() {
     if [ -n "${DISPLAY:-}" ]; then
         grab -window root "$E2E_SCREENS/failed-$(basename "$0" .sh).png" 2>/dev/null || true
     fi
-    for log in "${E2E_TMP:-/nonexistent}"/{program-*,openbox}.log; do
+    for log in "${E2E_TMP:-/nonexistent}"/{program-*,openbox,mutter}.log; do
         if [ -s "$log" ]; then echo "--- $log" >&2; tail -n 20 "$log" >&2; fi
     done
     exit 1
@@ -131,6 +131,76 @@ wm_ready() {
     return 1
 }
 
+# --- GNOME's window manager ---------------------------------------------------------------
+
+# A session bus of the test's own, which mutter wants; it ends with the test.
+start_session_bus() {
+    if ! command -v dbus-daemon >/dev/null; then
+        echo "SKIPPED: dbus-daemon is not installed (./test.sh installs it)"
+        exit 77
+    fi
+    local out
+    out=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) || fail "no session bus"
+    DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$out")
+    E2E_BUS_PID=$(sed -n 2p <<<"$out")
+    export DBUS_SESSION_BUS_ADDRESS
+    at_exit stop_session_bus
+}
+stop_session_bus() { kill "$E2E_BUS_PID" 2>/dev/null; }
+
+need_mutter() {
+    if ! command -v mutter >/dev/null; then
+        echo "SKIPPED: mutter is not installed (./test.sh installs it)"
+        exit 77
+    fi
+}
+
+# GNOME's window manager on the private X server, in place of openbox.
+start_mutter_x11() {
+    need_mutter
+    start_x_server
+    step "start GNOME's window manager (mutter on X11)"
+    start_session_bus
+    HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/runtime" LIBGL_ALWAYS_SOFTWARE=1 \
+        mutter --x11 --replace >>"$E2E_TMP/mutter.log" 2>&1 &
+    E2E_WM=$!
+    wait_until "the window manager start" mutter_ready
+}
+mutter_ready() { [[ $(wmctrl -m 2>/dev/null) == *"Name: Mutter"* ]]; }
+
+# GNOME's compositor on Wayland, nested in one window of the private X server; the program then
+# runs under Qt's Wayland plugin. Sets WIN, WX, WY, WW, WH to the compositor's screen.
+start_mutter_wayland() {
+    need_mutter
+    if ! compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null; then
+        echo "SKIPPED: Qt's Wayland plugin is not installed (./test.sh installs qt6-wayland)"
+        exit 77
+    fi
+    start_x_server
+    step "start GNOME's compositor (mutter on Wayland)"
+    start_session_bus
+    HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/runtime" LIBGL_ALWAYS_SOFTWARE=1 \
+        MUTTER_DEBUG_DUMMY_MODE_SPECS=1024x768 \
+        mutter --nested --wayland --wayland-display=vad-wayland >>"$E2E_TMP/mutter.log" 2>&1 &
+    E2E_WM=$!
+    wait_until "the compositor start" nested_mutter_ready
+    export WAYLAND_DISPLAY=vad-wayland XDG_CURRENT_DESKTOP=GNOME
+    E2E_QPA=wayland
+    read -r WIN WX WY WW WH <<<"$FOUND"
+    move_pointer $((WX + WW - 20)) $((WY + WH - 20))
+}
+
+# True once the compositor's socket is there and its window shows; sets FOUND.
+nested_mutter_ready() {
+    [ -S "$E2E_TMP/runtime/vad-wayland" ] || return 1
+    local id geometry
+    # xdotool's search does not find the nested compositor's window: ask the X server itself.
+    id=$(xwininfo -root -children 2>/dev/null | awk '$2 == "\"mutter\":" { print $1; exit }')
+    [ -n "$id" ] || return 1
+    geometry=$(client_geometry "$id") || return 1
+    FOUND="$id $geometry"
+}
+
 # --- a Wayland compositor -----------------------------------------------------------------
 
 # Starts weston on a private X server: its x11 backend shows the compositor's screen in one X
@@ -218,7 +288,8 @@ colour_runs_box() {
 start_program() {
     local program=${1:-$E2E_PROGRAM}
     local passed=()
-    for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS CUPS_SERVER WAYLAND_DISPLAY; do
+    for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS CUPS_SERVER WAYLAND_DISPLAY WAYLAND_DEBUG XDG_CURRENT_DESKTOP \
+        DBUS_SESSION_BUS_ADDRESS; do
         if [ -n "${!name:-}" ]; then passed+=("$name=${!name}"); fi
     done
     env -i PATH="$E2E_TMP/bin:$PATH" LANG=C.UTF-8 DISPLAY="$DISPLAY" QT_QPA_PLATFORM="$E2E_QPA" \
