@@ -7,7 +7,10 @@ class QWidget;
 
 namespace platform {
 
-// Blocks the calling thread for the given time; nothing else runs meanwhile.
+// Holds the calling thread for the given time. The display server is still answered meanwhile (a
+// window manager's ping, a paint of an uncovered window), but clicks, keys and the close requests
+// Qt queues wait for its end, and no timer runs. A close that the compositor asks through a call
+// (Wayland's) comes in during the pause: callers refuse it with a UserInputHold.
 void Sleep(int milliseconds);
 
 // Lets pending paint and timer events run. User input stays queued, so no click can
