@@ -30,7 +30,8 @@ vad_install_packages() {
     fi
 }
 
-VAD_BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core)
+# libx11-dev: the end-to-end tests' own X client that pings the program as a window manager does.
+VAD_BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libx11-dev fonts-dejavu-core)
 # pdftotext and pdfinfo (poppler-utils) read the printouts back; the pause test posts events as a
 # platform plugin does, through Qt's window-system interface (qt6-base-private-dev).
 VAD_TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils qt6-base-private-dev)

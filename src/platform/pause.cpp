@@ -27,7 +27,7 @@ void WaitForDisplay(QWidget* window) {
 void Sleep(int milliseconds) {
     if (g_pauses) {
         g_pauses->record(milliseconds);
-        return;
+        if (!g_pauses->realTime()) return;
     }
     // The window manager or compositor pings a window (on a close request, on focus) and offers
     // to kill one that stays silent, so the pause answers the display server between short

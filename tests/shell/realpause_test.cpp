@@ -1,0 +1,129 @@
+// The window manager's close during the real 3 s pauses (not skipped): the close that Qt keeps
+// queued until the pause is over (X11's) finds the window already unloaded, the close asked
+// through a call in the middle of the pause (Wayland's) is refused, and the reading comes up
+// in the report window, with nothing else on the screen.
+#include "manual/frmManual.h"
+#include "shell/frmFront.h"
+#include "shell/frmMDI.h"
+#include "shell/frmTarot.h"
+#include "shell/navigation.h"
+#include "support/windowtest.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QTest>
+#include <QWindow>
+#include <algorithm>
+#include <functional>
+#include <qpa/qwindowsysteminterface.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The classes of the windows on the screen, sorted.
+std::vector<std::string> VisibleWindows() {
+    std::vector<std::string> names;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible()) names.emplace_back(widget->metaObject()->className());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Counts the close requests that reach a native window.
+class CloseCount : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Close) ++count;
+        return false;
+    }
+};
+
+class RealPause : public WindowTest {
+protected:
+    // "&Next" from the querent window.
+    static frmTarot* OpenSelection() {
+        ShowQuerentWindow();
+        platform::Peek<frmFront>()->cmdNext->click();
+        return platform::Peek<frmTarot>();
+    }
+};
+
+TEST_F(RealPause, ACloseDuringItIsRefusedAndTheReadingComesUp) {
+    struct Way {
+        const char* name;
+        // Brings the program to its pause; the window and its panel, then what starts the pause.
+        std::function<std::pair<QWidget*, QWidget*>()> open;
+        std::function<void(QWidget*)> start;
+    };
+    const Way ways[] = {
+        {"AutoCast with reversed cards cleared",
+         [] {
+             frmTarot* selection = OpenSelection();
+             selection->chkRev->setChecked(false);
+             return std::pair<QWidget*, QWidget*>(selection, selection->picMessage);
+         },
+         [](QWidget* window) { QTest::mouseClick(static_cast<frmTarot*>(window)->cmdAuto, Qt::LeftButton); }},
+        {"the manual deal after the last pick of Two Cards",
+         [] {
+             frmTarot* selection = OpenSelection();
+             selection->lstOption->setCurrentRow(2);  // Two Cards
+             selection->cmdManual->click();
+             frmManual* manual = platform::Peek<frmManual>();
+             QTest::mouseClick(manual->p[0], Qt::LeftButton);
+             return std::pair<QWidget*, QWidget*>(manual, manual->picMessage);
+         },
+         [](QWidget* window) { QTest::mouseClick(static_cast<frmManual*>(window)->p[1], Qt::LeftButton); }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        const int ends = quits.ends();
+        const auto [opened, panel] = way.open();
+        ASSERT_NE(opened, nullptr);
+        QPointer<QWidget> window = opened;
+        QPointer<QWindow> handle = window->windowHandle();
+        bool refused = false;
+        pauses.setRealTime(true);
+        pauses.setAtPause([&] {
+            // X11's close: Qt keeps it queued, as it keeps every close request, until the pause
+            // is over.
+            QWindowSystemInterface::handleCloseEvent(handle);
+            // Wayland's close: a call on the window from the compositor's message, which the
+            // pause handles.
+            QMetaObject::invokeMethod(
+                qApp,
+                [&] {
+                    if (handle) handle->close();
+                    refused = window && window->isVisible() && panel->isVisible() &&
+                              !platform::IsLoaded<frmMDI>();
+                },
+                Qt::QueuedConnection);
+        });
+        way.start(window);
+        pauses.setRealTime(false);
+        pauses.setAtPause({});
+        // The queued close comes to the window after the pause, before it is deleted.
+        CloseCount later;
+        if (handle) handle->installEventFilter(&later);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(later.count, 1);
+        for (int i = 0; i < 5; ++i) Flush();
+
+        EXPECT_TRUE(refused) << "the window did not stay through the pause with its panel";
+        EXPECT_EQ(window, nullptr);
+        EXPECT_EQ(VisibleWindows(), std::vector<std::string>{"frmMDI"});
+        EXPECT_EQ(quits.ends(), ends);
+        if (HasFailure()) return;
+        PressReportRestart();
+        UnloadAll();
+    }
+}
+
+}  // namespace
