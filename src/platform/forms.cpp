@@ -53,6 +53,8 @@ bool UnloadForm(Form* form) {
     if (form->clearSlot_) form->clearSlot_();
     if (QWidget* w = form->widget()) {
         w->hide();
+        // Clicks and keys still queued for the window (made during a pause) die with it.
+        w->setEnabled(false);
         w->deleteLater();
     }
     return true;

@@ -36,7 +36,8 @@ private:
 };
 
 void RegisterForm(Form* form, std::function<void()> clearSlot);
-// Runs the unload handler, then forgets the window and deletes it later; false if cancelled.
+// Runs the unload handler, then forgets the window, which takes no more input, and deletes it
+// later; false if cancelled.
 bool UnloadForm(Form* form);
 // The loaded windows, in the order they were loaded.
 std::vector<Form*> LoadedForms();

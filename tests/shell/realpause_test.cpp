@@ -1,7 +1,7 @@
-// The window manager's close during the real 3 s pauses (not skipped): the close that Qt keeps
-// queued until the pause is over (X11's) finds the window already unloaded, the close asked
-// through a call in the middle of the pause (Wayland's) is refused, and the reading comes up
-// in the report window, with nothing else on the screen.
+// The window manager's close and a click during the real 3 s pauses (not skipped): the click and
+// the close that Qt keeps queued until the pause is over (X11's close) find the window already
+// unloaded, the close asked through a call in the middle of the pause (Wayland's) is refused,
+// and the reading comes up in the report window, with nothing else on the screen.
 #include "manual/frmManual.h"
 #include "shell/frmFront.h"
 #include "shell/frmMDI.h"
@@ -56,19 +56,24 @@ protected:
     }
 };
 
-TEST_F(RealPause, ACloseDuringItIsRefusedAndTheReadingComesUp) {
+TEST_F(RealPause, ACloseOrAClickDuringItChangesNothingAndTheReadingComesUp) {
+    // The window in its pause, its panel, and its "Back", which would leave for the querent window.
+    struct Paused {
+        QWidget* window;
+        QWidget* panel;
+        QWidget* back;
+    };
     struct Way {
         const char* name;
-        // Brings the program to its pause; the window and its panel, then what starts the pause.
-        std::function<std::pair<QWidget*, QWidget*>()> open;
-        std::function<void(QWidget*)> start;
+        std::function<Paused()> open;                // brings the program to just before the pause
+        std::function<void(QWidget*)> start;         // what starts the pause
     };
     const Way ways[] = {
         {"AutoCast with reversed cards cleared",
          [] {
              frmTarot* selection = OpenSelection();
              selection->chkRev->setChecked(false);
-             return std::pair<QWidget*, QWidget*>(selection, selection->picMessage);
+             return Paused{selection, selection->picMessage, selection->cmdBack};
          },
          [](QWidget* window) { QTest::mouseClick(static_cast<frmTarot*>(window)->cmdAuto, Qt::LeftButton); }},
         {"the manual deal after the last pick of Two Cards",
@@ -78,22 +83,29 @@ TEST_F(RealPause, ACloseDuringItIsRefusedAndTheReadingComesUp) {
              selection->cmdManual->click();
              frmManual* manual = platform::Peek<frmManual>();
              QTest::mouseClick(manual->p[0], Qt::LeftButton);
-             return std::pair<QWidget*, QWidget*>(manual, manual->picMessage);
+             return Paused{manual, manual->picMessage, manual->cmdBack};
          },
          [](QWidget* window) { QTest::mouseClick(static_cast<frmManual*>(window)->p[1], Qt::LeftButton); }},
     };
     for (const Way& way : ways) {
         SCOPED_TRACE(way.name);
         const int ends = quits.ends();
-        const auto [opened, panel] = way.open();
-        ASSERT_NE(opened, nullptr);
-        QPointer<QWidget> window = opened;
+        const Paused paused = way.open();
+        ASSERT_NE(paused.window, nullptr);
+        QPointer<QWidget> window = paused.window;
+        QWidget* panel = paused.panel;
         QPointer<QWindow> handle = window->windowHandle();
         bool refused = false;
         pauses.setRealTime(true);
+        const QPoint onBack = paused.back->mapTo(window, paused.back->rect().center());
         pauses.setAtPause([&] {
-            // X11's close: Qt keeps it queued, as it keeps every close request, until the pause
-            // is over.
+            // A click on "Back" and X11's close: Qt keeps them queued, as it keeps all user input,
+            // until the pause is over.
+            for (const auto& [type, buttons] : {std::pair(QEvent::MouseButtonPress, Qt::LeftButton),
+                                                std::pair(QEvent::MouseButtonRelease, Qt::NoButton)}) {
+                QWindowSystemInterface::handleMouseEvent(handle, onBack, handle->mapToGlobal(onBack), buttons,
+                                                         Qt::LeftButton, type);
+            }
             QWindowSystemInterface::handleCloseEvent(handle);
             // Wayland's close: a call on the window from the compositor's message, which the
             // pause handles.
@@ -109,7 +121,7 @@ TEST_F(RealPause, ACloseDuringItIsRefusedAndTheReadingComesUp) {
         way.start(window);
         pauses.setRealTime(false);
         pauses.setAtPause({});
-        // The queued close comes to the window after the pause, before it is deleted.
+        // The queued click and close come to the window after the pause, before it is deleted.
         CloseCount later;
         if (handle) handle->installEventFilter(&later);
         QCoreApplication::processEvents();
