@@ -31,9 +31,10 @@ void Sleep(int milliseconds) {
     }
     // The window manager or compositor pings a window (on a close request, on focus) and offers
     // to kill one that stays silent, so the pause answers the display server between short
-    // sleeps: pings, paints and window changes. Clicks, keys and close requests stay queued in
-    // Qt until the pause is over, and no timer runs (a button's animated press from a mnemonic
-    // struck just before would click it in the middle of the pause).
+    // sleeps: pings, paints and window changes. Clicks, keys and X11's close requests stay queued
+    // in Qt until the pause is over, and no timer runs (a button's animated press from a mnemonic
+    // struck just before would click it in the middle of the pause); whatever its name, Qt's
+    // event dispatchers on Linux all leave timers alone under X11ExcludeTimers.
     const QDeadlineTimer deadline(milliseconds, Qt::PreciseTimer);
     while (!deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers);
