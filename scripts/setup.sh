@@ -30,9 +30,11 @@ vad_install_packages() {
     fi
 }
 
-VAD_BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core)
-# pdftotext and pdfinfo (poppler-utils) read the printouts back.
-VAD_TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils)
+# libx11-dev: the end-to-end tests' own X client that pings the program as a window manager does.
+VAD_BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libx11-dev fonts-dejavu-core)
+# pdftotext and pdfinfo (poppler-utils) read the printouts back; the pause test posts events as a
+# platform plugin does, through Qt's window-system interface (qt6-base-private-dev).
+VAD_TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils qt6-base-private-dev)
 # The end-to-end tests drive the real program under a virtual X server with a window manager,
 # under the weston compositor with Qt's Wayland plugin, and print through a private print
 # server to a PDF printer.

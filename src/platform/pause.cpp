@@ -2,15 +2,20 @@
 
 #include <QBackingStore>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QPointer>
 #include <QScreen>
 #include <QThread>
 #include <QWidget>
+#include <algorithm>
 
 namespace platform {
 namespace {
 PauseRecorder* g_pauses = nullptr;
+
+// How long the pause sleeps between two looks at the display server's traffic.
+constexpr qint64 kPauseStepMs = 10;
 
 // A pixel read back from the display is answered only after the display has carried out
 // everything sent to it before: closed windows are gone and our drawing is on the screen.
@@ -22,9 +27,20 @@ void WaitForDisplay(QWidget* window) {
 void Sleep(int milliseconds) {
     if (g_pauses) {
         g_pauses->record(milliseconds);
-        return;
+        if (!g_pauses->realTime()) return;
     }
-    if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+    // The window manager or compositor pings a window (on a close request, on focus) and offers
+    // to kill one that stays silent, so the pause answers the display server between short
+    // sleeps: pings, paints and window changes. Clicks, keys and X11's close requests stay queued
+    // in Qt until the pause is over, and no timer runs (a button's animated press from a mnemonic
+    // struck just before would click it in the middle of the pause); whatever its name, Qt's
+    // event dispatchers on Linux all leave timers alone under X11ExcludeTimers.
+    const QDeadlineTimer deadline(milliseconds, Qt::PreciseTimer);
+    while (!deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers);
+        const qint64 left = deadline.remainingTime();
+        if (left > 0) QThread::msleep(static_cast<unsigned long>(std::min(left, kPauseStepMs)));
+    }
 }
 
 void DoEvents() {

@@ -7,7 +7,10 @@ class QWidget;
 
 namespace platform {
 
-// Blocks the calling thread for the given time; nothing else runs meanwhile.
+// Holds the calling thread for the given time. The display server is still answered meanwhile (a
+// window manager's ping, a paint of an uncovered window), but clicks, keys and the close requests
+// Qt queues wait for its end, and no timer runs. A close that the compositor asks through a call
+// (Wayland's) comes in during the pause: callers refuse it with a UserInputHold.
 void Sleep(int milliseconds);
 
 // Lets pending paint and timer events run. User input stays queued, so no click can
@@ -20,7 +23,7 @@ void DoEvents();
 // X11 the display has drawn it when this returns.
 void Refresh(QWidget* widget);
 
-// While one exists, pauses return at once and are recorded.
+// While one exists, pauses are recorded and return at once (unless set to take their real time).
 class PauseRecorder {
 public:
     PauseRecorder();
@@ -31,10 +34,14 @@ public:
     void record(int ms);
     // Runs at every pause, where the thread would block: a test looks at the screen then.
     void setAtPause(std::function<void()> atPause) { atPause_ = std::move(atPause); }
+    // The pauses, once recorded, take their real time as in the program.
+    void setRealTime(bool realTime) { realTime_ = realTime; }
+    bool realTime() const { return realTime_; }
 
 private:
     std::vector<int> pauses_;
     std::function<void()> atPause_;
+    bool realTime_ = false;
     PauseRecorder* previous_;
 };
 
