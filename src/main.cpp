@@ -1,9 +1,8 @@
+#include "platform/guiapplication.h"
 #include "shell/startup.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    platform::GuiApplication app(argc, argv);
     // The program ends in one place, QuitApplication, never by closing its last window.
     app.setQuitOnLastWindowClosed(false);
     StartApplication();

@@ -39,7 +39,7 @@ fail() {
     if [ -n "${DISPLAY:-}" ]; then
         grab -window root "$E2E_SCREENS/failed-$(basename "$0" .sh).png" 2>/dev/null || true
     fi
-    for log in "${E2E_TMP:-/nonexistent}"/{program-*,openbox,mutter}.log; do
+    for log in "${E2E_TMP:-/nonexistent}"/{program-*,openbox,mutter,kwin}.log; do
         if [ -s "$log" ]; then echo "--- $log" >&2; tail -n 20 "$log" >&2; fi
     done
     exit 1
@@ -146,7 +146,7 @@ start_session_bus() {
     export DBUS_SESSION_BUS_ADDRESS
     at_exit stop_session_bus
 }
-stop_session_bus() { kill "$E2E_BUS_PID" 2>/dev/null; }
+stop_session_bus() { [ -z "${E2E_BUS_PID:-}" ] || kill "$E2E_BUS_PID" 2>/dev/null; }
 
 need_mutter() {
     if ! command -v mutter >/dev/null; then
@@ -239,6 +239,55 @@ compositor_ready() {
     [ -n "$id" ] && window_visible "$id" || return 1
     geometry=$(client_geometry "$id") || return 1
     FOUND="$id $geometry"
+}
+
+# Starts KDE's compositor, kwin_wayland, nested on a private X server (its screen is one X
+# window, as weston's is) with a session bus of its own and no screen locking; the program then
+# runs under Qt's Wayland plugin. Sets WIN, WX, WY, WW, WH to the compositor's screen. Skips the
+# test without kwin_wayland, dbus-daemon or the plugin.
+start_kwin_wayland() {
+    if ! command -v kwin_wayland >/dev/null; then
+        echo "SKIPPED: kwin_wayland is not installed (./test.sh installs it)"
+        exit 77
+    fi
+    if ! compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null; then
+        echo "SKIPPED: Qt's Wayland plugin is not installed (./test.sh installs qt6-wayland)"
+        exit 77
+    fi
+    start_x_server
+    step "start the kwin_wayland compositor"
+    local kwin_home="$E2E_TMP/kwin-home"
+    mkdir -p "$kwin_home/.config"
+    printf '[Daemon]\nAutolock=false\nLockOnResume=false\n' >"$kwin_home/.config/kscreenlockerrc"
+    start_session_bus
+    # Debian's binary carries a file capability that a container may refuse to grant; a copy
+    # carries none.
+    cp "$(command -v kwin_wayland)" "$E2E_TMP/kwin_wayland"
+    HOME="$kwin_home" XDG_CONFIG_HOME="$kwin_home/.config" XDG_RUNTIME_DIR="$E2E_TMP/runtime" \
+        LIBGL_ALWAYS_SOFTWARE=1 \
+        "$E2E_TMP/kwin_wayland" --x11-display "$DISPLAY" --socket vad-wayland --width 1280 --height 1024 \
+        >"$E2E_TMP/kwin.log" 2>&1 &
+    E2E_WM=$!
+    wait_until "the compositor start" kwin_ready
+    export WAYLAND_DISPLAY=vad-wayland
+    E2E_QPA=wayland
+    read -r WIN WX WY WW WH <<<"$FOUND"
+    # The pointer rests inside the compositor's screen, which then takes the keys.
+    move_pointer $((WX + WW - 5)) $((WY + WH - 5))
+}
+
+# True once kwin_wayland's socket is there and its screen shows; sets FOUND.
+kwin_ready() {
+    [ -S "$E2E_TMP/runtime/vad-wayland" ] || return 1
+    local id geometry
+    # Its caption is only in _NET_WM_NAME, which xdotool's search by name does not read.
+    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        [[ $(xdotool getwindowname "$id" 2>/dev/null) == "KDE Wayland Compositor"* ]] || continue
+        geometry=$(client_geometry "$id") || return 1
+        FOUND="$id $geometry"
+        return 0
+    done
+    return 1
 }
 
 # Takes a screenshot of the current window into file $1.

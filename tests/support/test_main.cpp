@@ -1,10 +1,11 @@
-// Runs the tests inside a QApplication on the offscreen platform.
-#include <QApplication>
+// Runs the tests inside the program's QApplication on the offscreen platform.
+#include "platform/guiapplication.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    platform::GuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

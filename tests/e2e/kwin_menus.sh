@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Left and Right in an open menu under KDE's compositor (kwin_wayland, the program on Qt's Wayland
+# plugin): they open the menu beside, which stays open and takes the next keys. (KWin hands the
+# keyboard to the new menu only with the next key; the program must not take the moment between
+# for losing the keyboard.) What the keys do is seen in what the entries do: "&Online Help"
+# hands the help page to the browser, "&Manual" opens the manual window.
+source "$(dirname "$0")/driver.sh"
+
+readonly SHOT="$E2E_TMP/screen.png"
+readonly HELP_PAGE="https://www.corvantelle.example/vezor-adarizu-dudiruvo/ssd.php?page=help-web-page"
+
+splash_shows_continue() { shot "$SHOT" && has_colour_run "$SHOT" 255 192 128 80x3; }
+querent_shows() {
+    # The splash is gone and a window with the forum advert's underlined blue line is there.
+    shot "$SHOT" && ! has_colour_run "$SHOT" 255 192 128 80x3 && has_colour_run "$SHOT" 0 0 255 300x1
+}
+selection_shows() { shot "$SHOT" && [ "$(colour_count "$SHOT" 255 0 0)" -gt 100 ]; }
+# The manual window's card backs: a column of their dark blue 30 pixels high.
+manual_shows() { shot "$SHOT" && has_colour_run "$SHOT" 34 41 109 1x30; }
+
+# True when two screenshots a moment apart are the same but for a blinking caret.
+screen_still() {
+    shot "$E2E_TMP/still-1.png" && sleep 0.3 && shot "$E2E_TMP/still-2.png" || return 1
+    local changed
+    changed=$(compare -metric AE "$E2E_TMP/still-1.png" "$E2E_TMP/still-2.png" null: 2>&1) || true
+    [[ $changed =~ ^[0-9]+$ ]] && ((changed < 50))
+}
+
+# Keeps what the screen shows as $1 among the screenshots. (The compositor's desktop is black.)
+keep_screen() { shot "$E2E_SCREENS/$1.png" && echo "   screenshot $E2E_SCREENS/$1.png"; }
+
+# Presses the keys one by one, each when the screen has stood still after the one before.
+keys_in_turn() {
+    local key
+    for key in "$@"; do
+        keys "$key"
+        wait_until "the screen standing still after $key" screen_still
+    done
+}
+
+help_pages() { grep -cxF "$HELP_PAGE" "$E2E_TMP/browser.log" 2>/dev/null || true; }
+help_pages_are() { [ "$(help_pages)" -eq "$1" ]; }
+
+start_kwin_wayland
+xset r off      # a key held down does not repeat
+
+start_program
+step "the splash offers \"Continue....\"; Enter opens the querent window"
+wait_until "\"Continue....\" showing" splash_shows_continue
+keys Return
+wait_until "the querent window showing" querent_shows
+step "\"&Next\" opens the selection window"
+wait_until "the screen standing still" screen_still
+keys alt+n
+wait_until "the selection window showing" selection_shows
+wait_until "the screen standing still" screen_still
+
+step "selection window: Alt+F, Right into the scenarios, Right: the Help menu; Enter gives the help page"
+keys_in_turn alt+f Right Right
+keep_screen kwin-selection-help-menu
+keys Return
+wait_until "the browser being given the help page" help_pages_are 1
+
+step "selection window: Alt+F, Right, Right, Left: the File menu again; M (\"&Manual\") opens the manual window"
+wait_until "the screen standing still" screen_still
+keys_in_turn alt+f Right Right Left
+keys m
+wait_until "the manual window showing" manual_shows
+wait_until "the screen standing still" screen_still
+
+step "manual window: Alt+F, Right: the Help menu; Enter gives the help page"
+keys_in_turn alt+f Right
+keep_screen kwin-manual-help-menu
+keys Return
+wait_until "the browser being given the help page again" help_pages_are 2
+
+step "manual window: Alt+F, Right, Left, Right: the Help menu; Enter gives the help page"
+wait_until "the screen standing still" screen_still
+keys_in_turn alt+f Right Left Right
+keys Return
+wait_until "the browser being given the help page a third time" help_pages_are 3
