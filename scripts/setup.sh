@@ -36,10 +36,11 @@ VAD_BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libx11-dev fonts-dejav
 # platform plugin does, through Qt's window-system interface (qt6-base-private-dev).
 VAD_TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils qt6-base-private-dev)
 # The end-to-end tests drive the real program under a virtual X server with a window manager,
-# under the weston and kwin_wayland compositors with Qt's Wayland plugin (kwin_wayland with a
-# session bus of its own), and print through a private print server to a PDF printer.
+# under the weston, kwin_wayland and nested mutter compositors with Qt's Wayland plugin, under
+# GNOME's window manager on X11, through the IBus input method, and print through a private print
+# server to a PDF printer.
 VAD_E2E_PACKAGES=(xvfb openbox wmctrl xdotool xclip x11-utils x11-xserver-utils imagemagick cups
-    printer-driver-cups-pdf weston qt6-wayland mutter kwin-wayland dbus-daemon)
+    printer-driver-cups-pdf weston qt6-wayland mutter kwin-wayland dbus-daemon ibus)
 # The fuzz targets and the sanitizer build (which links libjpeg, found through its headers).
 VAD_FUZZ_PACKAGES=(clang libclang-rt-14-dev libjpeg-dev)
 

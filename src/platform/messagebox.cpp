@@ -5,6 +5,7 @@
 
 #include <QDialogButtonBox>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -54,6 +55,10 @@ QStringList MessageBoxRecorder::texts() const {
 
 MsgResult MessageBoxRecorder::record(const MessageRecord& message) {
     shown_.push_back(message);
+    ++open_;
+    mostOpen_ = std::max(mostOpen_, open_);
+    if (atShow_) atShow_(message);
+    --open_;
     if (!answers_.empty()) {
         MsgResult answer = answers_.front();
         answers_.erase(answers_.begin());

@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes. Every box carries the program's title. Tests answer them in advance.
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace platform {
@@ -24,7 +25,7 @@ MsgResult MsgBox(const QString& text, MsgIcon icon = MsgIcon::None, MsgButtons b
                  bool defaultNo = false);
 
 // While one exists, message boxes are not shown: they are recorded and answered from a queue
-// (Ok or Yes when the queue is empty).
+// (Ok or Yes when the queue is empty). A box counts as open while its record is made.
 class MessageBoxRecorder {
 public:
     MessageBoxRecorder();
@@ -36,12 +37,20 @@ public:
     const std::vector<MessageRecord>& shown() const { return shown_; }
     QStringList texts() const;
     void clear() { shown_.clear(); }
+    // Runs while a box is open, before it is answered: where a test does what the desktop does
+    // when a real box shows and takes the focus.
+    void setAtShow(std::function<void(const MessageRecord&)> atShow) { atShow_ = std::move(atShow); }
+    // The most boxes that were open at one time: more than one when a box opened from inside another.
+    int mostOpenAtOnce() const { return mostOpen_; }
 
     MsgResult record(const MessageRecord& message);
 
 private:
     std::vector<MessageRecord> shown_;
     std::vector<MsgResult> answers_;
+    std::function<void(const MessageRecord&)> atShow_;
+    int open_ = 0;
+    int mostOpen_ = 0;
     MessageBoxRecorder* previous_;
 };
 

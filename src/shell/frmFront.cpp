@@ -17,6 +17,7 @@
 #include "state/readingstate.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -177,24 +178,80 @@ void frmFront::Form_Unload(bool&) {
 
 bool frmFront::eventFilter(QObject* watched, QEvent* event) {
     auto* box = watched == txtName ? txtName : watched == txtCountry ? txtCountry : nullptr;
-    if (box && event->type() == QEvent::KeyPress) {
-        const int code = TypedCharacterCode(*static_cast<QKeyEvent*>(event));
-        if (code >= 0 && !IsNameCharacter(code)) return refuseTyped(box, QString(QChar(code)));
-    } else if (box && event->type() == QEvent::InputMethod) {
-        const QString typed = static_cast<QInputMethodEvent*>(event)->commitString();
-        for (QChar c : typed) {
-            if (!IsNameCharacter(c.unicode())) return refuseTyped(box, typed);
-        }
-    }
+    if (box && filterTyped(box, event)) return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool frmFront::refuseTyped(QLineEdit* box, const QString&) {
-    platform::MsgBox(box == txtName ? QStringLiteral("Name cannot contain Numbers and Special Characters")
-                                    : QStringLiteral("Country cannot contain Numbers and Special Characters"),
-                     platform::MsgIcon::Information);
-    box->setFocus();
+bool frmFront::filterTyped(QLineEdit* box, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        lastRelease_ = {key.key(), key.timestamp()};
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        // A held key repeats as a release and a press at one time. Qt's X11 plugin marks the
+        // pair as a repeat only when it finds the press already queued behind the release, so a
+        // busy moment (a message box closing) lets one through as typed afresh. Keys the program
+        // sends itself carry no time.
+        const bool repeat = key.isAutoRepeat() ||
+                            (key.timestamp() != 0 && lastRelease_ == KeyAtTime{key.key(), key.timestamp()});
+        if (repeat) {
+            if (repeatsRefused_) return true;
+        } else {
+            repeatsRefused_ = false;
+        }
+        const int code = TypedCharacterCode(key);
+        if (code < 0 || IsNameCharacter(code)) return false;
+        refuseTyped(box, 1);
+        return true;
+    }
+    if (event->type() != QEvent::InputMethod) return false;
+
+    // An input method's commit can hold several characters: the box takes those the filter
+    // lets through, and the event still reaches it, so that the box's preedit ends with it.
+    const auto& input = *static_cast<QInputMethodEvent*>(event);
+    QString kept;
+    int refused = 0;
+    for (const char32_t c : QStringView(input.commitString()).toUcs4()) {
+        if (IsNameCharacter(static_cast<int>(c))) {
+            kept += QChar(static_cast<char16_t>(c));
+        } else {
+            ++refused;
+        }
+    }
+    if (refused == 0) return false;
+    // A commit refused in part replaces nothing: the text before it stays as it was typed.
+    QInputMethodEvent allowed(input.preeditString(), input.attributes());
+    allowed.setCommitString(kept);
+    QCoreApplication::sendEvent(box, &allowed);
+    refuseTyped(box, refused);
     return true;
+}
+
+void frmFront::refuseTyped(QLineEdit* box, int characters) {
+    repeatsRefused_ = true;
+    // While a message is up the box can take no typing; what reaches it then, the box's own
+    // message made the input method commit (it commits its preedit when the focus moves).
+    if (refusalShowing_) return;
+    const bool idle = refusals_.empty();
+    refusals_.insert(refusals_.end(), characters, box);
+    // Not from inside the delivery: a modal box opened there runs its event loop while the input
+    // method, or the key repeat of Qt's Wayland plugin, is still in the middle of the key.
+    if (idle) QMetaObject::invokeMethod(this, &frmFront::showRefusals, Qt::QueuedConnection);
+}
+
+void frmFront::showRefusals() {
+    while (!refusals_.empty()) {
+        QLineEdit* box = refusals_.front();
+        refusalShowing_ = true;
+        platform::MsgBox(box == txtName ? QStringLiteral("Name cannot contain Numbers and Special Characters")
+                                        : QStringLiteral("Country cannot contain Numbers and Special Characters"),
+                         platform::MsgIcon::Information);
+        refusalShowing_ = false;
+        refusals_.pop_front();
+        box->setFocus();
+    }
 }
 
 void frmFront::cmdNext_Click() {

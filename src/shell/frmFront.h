@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <deque>
 
 class QAction;
 class QComboBox;
@@ -69,6 +70,21 @@ protected:
 
 private:
     void buildMenus();
-    // The name and country filter; true when the typed text was refused.
-    bool refuseTyped(QLineEdit* box, const QString& typed);
+    // The name and country filter; true when the event is not to reach the box as it is.
+    bool filterTyped(QLineEdit* box, QEvent* event);
+    // Discards refused characters: one message each, shown once the event has been delivered.
+    void refuseTyped(QLineEdit* box, int characters);
+    void showRefusals();
+
+    // The box of each refusal whose message is still to come, in order.
+    std::deque<QLineEdit*> refusals_;
+    bool refusalShowing_ = false;
+    // After a refusal the key may still be held: its repeats type nothing until a fresh press.
+    bool repeatsRefused_ = false;
+    struct KeyAtTime {
+        int key = 0;
+        quint64 time = 0;
+        bool operator==(const KeyAtTime&) const = default;
+    };
+    KeyAtTime lastRelease_;
 };

@@ -74,8 +74,10 @@ void CheckUpdateReminder(const QDate& today) {
     const QString app = platform::ExecutableName();
     const QByteArray todayValue = EncodeText(today.toString(kReminderDateFormat).toLatin1());
 
-    const std::optional<QByteArray> stored = platform::GetSetting(app, kSettingsSection, strDurationKey);
-    const QString storedText = QString::fromLatin1(DecodeText(stored.value_or(QByteArray())));
+    const platform::SettingRead stored = platform::GetSetting(app, kSettingsSection, strDurationKey);
+    // A store that fails ends the reminder: nothing is shown and nothing stored.
+    if (stored.failed) return;
+    const QString storedText = QString::fromLatin1(DecodeText(stored.value.value_or(QByteArray())));
     const QDate storedDate = QDate::fromString(storedText, kReminderDateFormat);
     // No value, or one that does not read as a date: start counting from today.
     if (!storedDate.isValid()) {

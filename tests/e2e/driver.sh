@@ -333,7 +333,9 @@ colour_runs_box() {
 
 # Starts the program found at $1 (default: the built one) with a home, settings folder and
 # temp folder of this test only; sets PID. The sanitizers' options and the print server
-# (CUPS_SERVER) pass through.
+# (CUPS_SERVER) pass through, and so do the settings a scenario puts into E2E_PROGRAM_ENV
+# ("NAME=value" each).
+E2E_PROGRAM_ENV=()
 start_program() {
     local program=${1:-$E2E_PROGRAM}
     local passed=()
@@ -343,7 +345,7 @@ start_program() {
     done
     env -i PATH="$E2E_TMP/bin:$PATH" LANG=C.UTF-8 DISPLAY="$DISPLAY" QT_QPA_PLATFORM="$E2E_QPA" \
         HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/home/.config" \
-        XDG_RUNTIME_DIR="$E2E_TMP/runtime" TMPDIR="$E2E_TMP/tmp" "${passed[@]}" \
+        XDG_RUNTIME_DIR="$E2E_TMP/runtime" TMPDIR="$E2E_TMP/tmp" "${passed[@]}" "${E2E_PROGRAM_ENV[@]}" \
         "$program" >"$E2E_TMP/program-${#E2E_PIDS[@]}.log" 2>&1 &
     PID=$!
     E2E_PIDS+=("$PID")

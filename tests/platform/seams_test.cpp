@@ -6,11 +6,18 @@
 #include "platform/randomsource.h"
 #include "platform/settingsstore.h"
 #include "platform/twips.h"
+#include "support/filefaults.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <cmath>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <vector>
 
 using namespace platform;
 
@@ -107,10 +114,53 @@ TEST(Settings, ByteValuesRoundTripInTheChosenFolder) {
     ScopedSettingsFolder folder(dir.path());
     const QByteArray key("\x99\xca\xc7", 3);
     const QByteArray value("\x86\x85\xff\x01", 4);
-    EXPECT_FALSE(GetSetting("App", "Settings", key).has_value());
+    EXPECT_FALSE(GetSetting("App", "Settings", key).value.has_value());
+    EXPECT_FALSE(GetSetting("App", "Settings", key).failed);
     ASSERT_TRUE(SaveSetting("App", "Settings", key, value));
-    EXPECT_EQ(GetSetting("App", "Settings", key).value(), value);
+    EXPECT_EQ(GetSetting("App", "Settings", key).value, value);
     EXPECT_TRUE(QFile::exists(dir.path() + "/App.ini"));
+}
+
+TEST(Settings, ALinkToAPlainFileIsFollowedAndStaysALink) {
+    QTemporaryDir dir;
+    ScopedSettingsFolder folder(dir.path());
+    const QString elsewhere = dir.path() + "/elsewhere.ini";
+    {
+        QFile file(elsewhere);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QFile::link(elsewhere, dir.path() + "/App.ini"));
+    ASSERT_TRUE(SaveSetting("App", "Settings", "k", "v"));
+    EXPECT_EQ(GetSetting("App", "Settings", "k").value, QByteArray("v"));
+    EXPECT_TRUE(QFileInfo(dir.path() + "/App.ini").isSymLink());
+    QFile file(elsewhere);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("[Settings]"));
+}
+
+TEST(Settings, AnythingButAPlainFileInItsPlaceIsAStoreThatFails) {
+    QTemporaryDir dir;
+    ScopedSettingsFolder folder(dir.path());
+    const auto store = [&](const char* app) { return QFile::encodeName(dir.path() + "/" + app + ".ini"); };
+    ASSERT_TRUE(QDir().mkpath(store("Folder")));
+    filefaults::WatchedPipe pipe(store("Pipe"));
+    ASSERT_TRUE(pipe.made());
+    ASSERT_TRUE(filefaults::MakeSocketFile(store("Socket")));
+    std::vector<const char*> apps{"Folder", "Pipe", "Socket"};
+    // A device of the test's own, as /dev/null is, where the test may make one: never a link to
+    // a real one, which a faulty store would write over.
+    if (::mknod(store("Device").constData(), S_IFCHR | 0600, makedev(1, 3)) == 0) apps.push_back("Device");
+    for (const char* app : apps) {
+        SCOPED_TRACE(app);
+        EXPECT_TRUE(GetSetting(app, "Settings", "k").failed);
+        EXPECT_FALSE(GetSetting(app, "Settings", "k").value.has_value());
+        EXPECT_FALSE(SaveSetting(app, "Settings", "k", "v"));
+    }
+    pipe.stop();
+    EXPECT_FALSE(pipe.opened());
+    EXPECT_TRUE(pipe.stillThere());
+    struct stat device {};
+    if (apps.size() == 4) EXPECT_TRUE(::stat(store("Device").constData(), &device) == 0 && S_ISCHR(device.st_mode));
 }
 
 TEST(FileDialogs, ScriptedNamesAndCancel) {

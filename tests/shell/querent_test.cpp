@@ -4,12 +4,14 @@
 #include "shell/frmTarot.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"
+#include "support/qstringprinting.h"
 #include "support/windowtest.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,12 +32,29 @@ protected:
         ASSERT_NE(front, nullptr);
     }
 
-    // Sends one key press and release as typing it would.
+    // Sends one key press and release as typing it would; the event loop runs after it, as it
+    // does between two keys.
     static void Type(QWidget* box, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
         QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
         QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
         QApplication::sendEvent(box, &press);
         QApplication::sendEvent(box, &release);
+        QCoreApplication::processEvents();
+    }
+
+    // One repeat of a held key as Qt gives it: a release and a press at one time, both marked
+    // as a repeat (unless Qt's X11 plugin missed it).
+    static void Repeat(QWidget* box, int key, const QString& text, quint64 time, bool marked = true) {
+        KeyAt(box, QEvent::KeyRelease, key, text, time, marked);
+        KeyAt(box, QEvent::KeyPress, key, text, time, marked);
+    }
+
+    static void KeyAt(QWidget* box, QEvent::Type type, int key, const QString& text, quint64 time,
+                      bool repeat = false) {
+        QKeyEvent event(type, key, Qt::NoModifier, text, repeat);
+        event.setTimestamp(time);
+        QApplication::sendEvent(box, &event);
+        QCoreApplication::processEvents();
     }
 
     static QAction* MenuEntry(QMainWindow* window, const QString& menu, const QString& entry) {
@@ -84,6 +103,53 @@ const Key kAccepted[] = {
     {"capital letter", Qt::Key_A, Qt::ShiftModifier, "A"},
     {"small letter", Qt::Key_Z, Qt::NoModifier, "z"},
     {"blank", Qt::Key_Space, Qt::NoModifier, " "},
+};
+
+// An input method as IBus drives one through Qt: it shows a preedit while a dead key waits for
+// its letter, commits text, and forgets its preedit only once the commit has been delivered.
+// When the focus moves (a message box showing takes it), Qt has it commit the preedit it still
+// holds, to the box that had the focus.
+class InputMethod {
+public:
+    explicit InputMethod(QWidget* box) : box_(box) {}
+
+    void preedit(const QString& text) {
+        QInputMethodEvent event(text, {{QInputMethodEvent::Cursor, static_cast<int>(text.size()), 1, QVariant()}});
+        QApplication::sendEvent(box_, &event);
+        preedit_ = text;
+    }
+    void commit(const QString& text) {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(box_, &event);
+        preedit_.clear();
+    }
+    void focusMoved() {
+        if (preedit_.isEmpty()) return;
+        commit(preedit_);
+    }
+
+private:
+    QWidget* box_;
+    QString preedit_;
+};
+
+struct Commit {
+    const char* what;
+    const char* preedit;  // UTF-8, shown before the commit
+    const char* commit;   // UTF-8
+    const char* after;    // the box's text after the commit, which starts from "Zo"
+    int refused;          // the messages
+};
+
+const Commit kCommits[] = {
+    {"a dead key and its letter", "\u00B4", "\u00E9", "Zo", 1},
+    {"a dead key and a blank", "\u00B4", "\u00B4", "Zo", 1},
+    {"an accented letter without a preedit", "", "\u00FC", "Zo", 1},
+    {"letters around a digit", "", "a1b", "Zoab", 1},
+    {"two refused characters", "", "1\u00E9", "Zo", 2},
+    {"a character beyond 16 bits", "", "\U0001F600", "Zo", 1},
+    {"letters and a blank", "", "a b", "Zoa b", 0},
 };
 
 }  // namespace
@@ -185,6 +251,103 @@ TEST_F(QuerentWindow, TheRefusedBoxKeepsTheFocus) {
     ASSERT_EQ(QApplication::focusWidget(), front->txtQuestion);
     Type(front->txtCountry, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
     EXPECT_EQ(QApplication::focusWidget(), front->txtCountry);
+}
+
+TEST_F(QuerentWindow, InputMethodCommitsAreFilteredCharacterByCharacterWithOneMessageEach) {
+    const struct {
+        QLineEdit* box;
+        const char* message;
+    } boxes[] = {
+        {front->txtName, "Name cannot contain Numbers and Special Characters"},
+        {front->txtCountry, "Country cannot contain Numbers and Special Characters"},
+    };
+    for (const auto& b : boxes) {
+        for (const Commit& c : kCommits) {
+            SCOPED_TRACE(c.what);
+            b.box->setText(QStringLiteral("Zo"));
+            QCoreApplication::processEvents();
+            const QRect caret = b.box->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+            platform::MessageBoxRecorder recorder;
+            InputMethod method(b.box);
+            // The box a message opens takes the focus from the box typed into.
+            recorder.setAtShow([&](const platform::MessageRecord&) {
+                if (recorder.mostOpenAtOnce() < 5) method.focusMoved();
+            });
+
+            if (*c.preedit) method.preedit(QString::fromUtf8(c.preedit));
+            method.commit(QString::fromUtf8(c.commit));
+            QCoreApplication::processEvents();
+
+            EXPECT_EQ(b.box->text().toStdString(), c.after);
+            EXPECT_EQ(recorder.texts().join(QLatin1Char('|')).toStdString(),
+                      QStringList(c.refused, QString::fromLatin1(b.message)).join(QLatin1Char('|')).toStdString());
+            EXPECT_LE(recorder.mostOpenAtOnce(), 1) << "a message opened from inside another";
+            for (const auto& shown : recorder.shown()) EXPECT_EQ(shown.icon, platform::MsgIcon::Information);
+            // No preedit is left standing in the box: the caret is where the text ends.
+            if (b.box->text() == QStringLiteral("Zo")) {
+                EXPECT_EQ(b.box->inputMethodQuery(Qt::ImCursorRectangle).toRect(), caret);
+            }
+        }
+    }
+}
+
+TEST_F(QuerentWindow, TheQuestionBoxTakesAccentedLettersFromAnInputMethod) {
+    InputMethod method(front->txtQuestion);
+    for (const Commit& c : kCommits) {
+        front->txtQuestion->clear();
+        if (*c.preedit) method.preedit(QString::fromUtf8(c.preedit));
+        method.commit(QString::fromUtf8(c.commit));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(front->txtQuestion->toPlainText().toStdString(), c.commit) << c.what;
+    }
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+// A key held while its character is refused goes on repeating behind the message: on X11 the
+// server's repeats reach the box once the message is answered, and Qt's Wayland plugin, whose
+// repeat starts after the key's press has been handled, misses the release that the message's
+// event loop took, and repeats until another key is pressed.
+TEST_F(QuerentWindow, AKeyHeldThroughARefusalTypesNothingUntilAFreshPress) {
+    const struct {
+        const char* what;
+        std::function<void(QLineEdit*)> refuse;
+        int key;
+        const char* text;
+    } holds[] = {
+        {"a digit", [](QLineEdit* box) { KeyAt(box, QEvent::KeyPress, Qt::Key_7, QStringLiteral("7"), 1000); },
+         Qt::Key_7, "7"},
+        {"the letter of a dead key's accented letter",
+         [](QLineEdit* box) {
+             InputMethod method(box);
+             method.commit(QStringLiteral("\u00E9"));
+             QCoreApplication::processEvents();
+         },
+         Qt::Key_E, "e"},
+    };
+    for (QLineEdit* box : {front->txtName, front->txtCountry}) {
+        for (const auto& h : holds) {
+            SCOPED_TRACE(h.what);
+            box->setText(QStringLiteral("Zo"));
+            messages.clear();
+            h.refuse(box);
+            ASSERT_EQ(messages.shown().size(), 1u);
+            // Held for two seconds at 25 repeats a second; one repeat is not marked as one.
+            quint64 time = 1660;
+            for (int i = 0; i < 50; ++i, time += 40) Repeat(box, h.key, QString::fromLatin1(h.text), time, i != 30);
+            KeyAt(box, QEvent::KeyRelease, h.key, QString::fromLatin1(h.text), time);
+            EXPECT_EQ(box->text().toStdString(), "Zo");
+            EXPECT_EQ(messages.shown().size(), 1u);
+
+            // A fresh press types again, and a letter held now repeats as it always does.
+            KeyAt(box, QEvent::KeyPress, Qt::Key_A, QStringLiteral("a"), time += 300);
+            Repeat(box, Qt::Key_A, QStringLiteral("a"), time += 660);
+            Repeat(box, Qt::Key_A, QStringLiteral("a"), time += 40, false);
+            KeyAt(box, QEvent::KeyRelease, Qt::Key_A, QStringLiteral("a"), time += 40);
+            KeyAt(box, QEvent::KeyPress, Qt::Key_A, QStringLiteral("a"), time += 120);
+            EXPECT_EQ(box->text().toStdString(), "Zoaaaa");
+            EXPECT_EQ(messages.shown().size(), 1u);
+        }
+    }
 }
 
 TEST_F(QuerentWindow, TheQuestionBoxTakesEveryCharacter) {

@@ -24,7 +24,7 @@ protected:
         ASSERT_TRUE(platform::SaveSetting(platform::ExecutableName(), "Settings", kShiftedKey, EncodeText(text)));
     }
     std::optional<QByteArray> stored() const {
-        const auto value = platform::GetSetting(platform::ExecutableName(), "Settings", kShiftedKey);
+        const auto value = platform::GetSetting(platform::ExecutableName(), "Settings", kShiftedKey).value;
         if (!value) return std::nullopt;
         return DecodeText(*value);
     }
@@ -101,11 +101,11 @@ TEST_F(Reminder, AfterADueReminderTheNextCallsOnTheSameDayAreQuiet) {
 
 TEST_F(Reminder, KeyAndValueAreStoredShiftedUnderTheProgramsName) {
     CheckUpdateReminder(kToday);
-    const auto raw = platform::GetSetting(platform::ExecutableName(), "Settings", kShiftedKey);
+    const auto raw = platform::GetSetting(platform::ExecutableName(), "Settings", kShiftedKey).value;
     ASSERT_TRUE(raw.has_value());
     // "2010-02-09" with every code raised by 85.
     EXPECT_EQ(*raw, QByteArray("\x87\x85\x86\x85\x82\x85\x87\x82\x85\x8E"));
-    EXPECT_FALSE(platform::GetSetting(platform::ExecutableName(), "Settings", "Duration").has_value());
+    EXPECT_FALSE(platform::GetSetting(platform::ExecutableName(), "Settings", "Duration").value.has_value());
 }
 
 }  // namespace

@@ -21,7 +21,16 @@ namespace {
 const QString kQuestion =
     QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?");
 
-enum class StoreFault { FolderCannotBeMade, FileIsAFolder, FolderNotWritable, FileReadOnly, FileIsGarbage };
+enum class StoreFault {
+    FolderCannotBeMade,
+    FileIsAFolder,
+    FolderNotWritable,
+    FileReadOnly,
+    FileIsGarbage,
+    FileIsANamedPipe,
+    FileIsALinkToANamedPipe,
+    LockIsANamedPipe,
+};
 
 struct StoreCase {
     const char* name;
@@ -31,6 +40,8 @@ struct StoreCase {
 void PrintTo(const StoreCase& c, std::ostream* os) { *os << c.name; }
 
 QByteArray ReadFile(const QString& path) {
+    // Only a plain file: opening a named pipe would wait for ever.
+    if (!QFileInfo(path).isFile()) return {};
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -76,6 +87,20 @@ protected:
                 mode.emplace(storeFile(), 0444);
                 ASSERT_FALSE(QFileInfo(storeFile()).isWritable());
                 break;
+            case StoreFault::FileIsANamedPipe:
+                ASSERT_TRUE(QDir().mkpath(folder));
+                pipe.emplace(storeFile());
+                break;
+            case StoreFault::FileIsALinkToANamedPipe:
+                ASSERT_TRUE(QDir().mkpath(folder));
+                pipe.emplace(temp.path() + QStringLiteral("/pipe"));
+                ASSERT_TRUE(QFile::link(temp.path() + QStringLiteral("/pipe"), storeFile()));
+                break;
+            case StoreFault::LockIsANamedPipe:
+                // The lock is taken only to write, as on a first start.
+                ASSERT_TRUE(QDir().mkpath(folder));
+                pipe.emplace(storeFile() + QStringLiteral(".lock"));
+                break;
             case StoreFault::FileIsGarbage: {
                 ASSERT_TRUE(QDir().mkpath(folder));
                 QFile garbage(storeFile());
@@ -90,12 +115,14 @@ protected:
 
     QString folder;
     std::optional<filefaults::ScopedMode> mode;
+    std::optional<filefaults::WatchedPipe> pipe;
     QuitRecorder quit;
     ScopedInstanceLockFolder locks;
 };
 
 TEST_P(SettingsFaults, StartUpGoesOnToTheSplash) {
     arrange();
+    if (pipe) ASSERT_TRUE(pipe->made());
     const QByteArray storeBefore = ReadFile(storeFile());
     messages.setNextAnswer(platform::MsgResult::No);
 
@@ -118,6 +145,13 @@ TEST_P(SettingsFaults, StartUpGoesOnToTheSplash) {
     if (GetParam().fault != StoreFault::FileIsGarbage) {
         EXPECT_EQ(ReadFile(storeFile()), storeBefore) << "the store was written after all";
     }
+    // A pipe in the store's place is neither opened (which waits for a writer for ever) nor
+    // replaced.
+    if (pipe) {
+        pipe->stop();
+        EXPECT_FALSE(pipe->opened()) << "the pipe was opened";
+        EXPECT_TRUE(pipe->stillThere()) << "the pipe was replaced";
+    }
 
     // And the road goes on to the querent window.
     splash->Timer1_Timer();
@@ -132,7 +166,10 @@ INSTANTIATE_TEST_SUITE_P(
                       StoreCase{"FolderNotWritable", StoreFault::FolderNotWritable, false},
                       StoreCase{"FolderNotWritableWithAReminderDue", StoreFault::FolderNotWritable, true},
                       StoreCase{"FileReadOnlyWithAReminderDue", StoreFault::FileReadOnly, true},
-                      StoreCase{"FileIsGarbage", StoreFault::FileIsGarbage, false}),
+                      StoreCase{"FileIsGarbage", StoreFault::FileIsGarbage, false},
+                      StoreCase{"FileIsANamedPipe", StoreFault::FileIsANamedPipe, false},
+                      StoreCase{"FileIsALinkToANamedPipe", StoreFault::FileIsALinkToANamedPipe, false},
+                      StoreCase{"LockIsANamedPipe", StoreFault::LockIsANamedPipe, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

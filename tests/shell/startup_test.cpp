@@ -27,7 +27,7 @@ namespace {
 const QString kMissingFolders = QStringLiteral("Cards or Spread Pictures are missing.\rPlease Reinstall Software.");
 
 std::optional<QByteArray> StoredReminder() {
-    return platform::GetSetting(platform::ExecutableName(), QStringLiteral("Settings"), EncodeText("Duration"));
+    return platform::GetSetting(platform::ExecutableName(), QStringLiteral("Settings"), EncodeText("Duration")).value;
 }
 
 class Startup : public WindowTest {

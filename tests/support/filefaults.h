@@ -3,12 +3,19 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <initializer_list>
 #include <linux/capability.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/socket.h>
 #include <sys/syscall.h>
+#include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 namespace filefaults {
@@ -73,6 +80,73 @@ private:
     rlimit earlier_{};
     void (*earlierSignal_)(int) = SIG_DFL;
     bool set_ = false;
+};
+
+// Makes the file of a Unix socket at the path; the socket itself is closed again at once.
+inline bool MakeSocketFile(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    if (name.size() >= static_cast<qsizetype>(sizeof address.sun_path)) return false;
+    address.sun_family = AF_UNIX;
+    std::copy(name.begin(), name.end(), address.sun_path);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (socket < 0) return false;
+    const bool bound = ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(socket);
+    return bound;
+}
+
+// A named pipe at the path, watched while it lives. Opening a pipe waits until its other end is
+// opened too. The first time something opens this one, the watch notes it, opens the other end
+// so that the opening goes on (and reads an empty file), and takes the pipe away, so that
+// nothing waits on it again: code that would wait for ever goes on and the test sees it.
+class WatchedPipe {
+public:
+    explicit WatchedPipe(const QString& path) : path_(QFile::encodeName(path)) {
+        made_ = ::mkfifo(path_.constData(), 0600) == 0;
+        if (made_) watch_ = std::thread([this] { watch(); });
+    }
+    ~WatchedPipe() { stop(); }
+    // Ends the watch; from then on opened() is final.
+    void stop() {
+        stop_ = true;
+        if (watch_.joinable()) watch_.join();
+    }
+    WatchedPipe(const WatchedPipe&) = delete;
+    WatchedPipe& operator=(const WatchedPipe&) = delete;
+
+    bool made() const { return made_; }
+    bool opened() const { return opened_; }
+    // Whether the path still names the pipe (a file renamed over it would not).
+    bool stillThere() const {
+        struct stat st {};
+        return ::lstat(path_.constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+    }
+
+private:
+    void watch() {
+        while (!stop_) {
+            // Without waiting: this fails at once while nobody has the pipe open.
+            const int end = ::open(path_.constData(), O_WRONLY | O_NONBLOCK);
+            if (end >= 0) {
+                struct stat st {};
+                const bool pipe = ::fstat(end, &st) == 0 && S_ISFIFO(st.st_mode);
+                if (pipe && stillThere()) ::unlink(path_.constData());
+                ::close(end);
+                if (pipe) {
+                    opened_ = true;
+                    return;
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    }
+
+    QByteArray path_;
+    bool made_ = false;
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> opened_{false};
+    std::thread watch_;
 };
 
 }  // namespace filefaults

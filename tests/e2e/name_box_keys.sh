@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# A dead key's accented letter and a key held through the message, in the querent window's name
+# box on a real X server: once with Qt's own handling of dead keys, once through the IBus input
+# method (as GNOME runs it). Each time the accented letter shows one message and is not typed,
+# Return answers it, and a letter held while the message is answered types nothing.
+source "$(dirname "$0")/driver.sh"
+
+for tool in ibus-daemon ibus; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIPPED: $tool is not installed (./test.sh installs it)"
+        exit 77
+    fi
+done
+
+# The name box's text, read through the X selection: Shift+Home selects it (the box refuses
+# Ctrl+A and Ctrl+C), End puts the caret back.
+primary() { timeout 5 xclip -o -selection primary 2>/dev/null; }
+primary_is() { [ "$(primary)" = "$1" ]; }
+primary_changed() { local now; now=$(primary) && [ -n "$now" ] && [ "$now" != "$E2E_MARK" ]; }
+expect_name_box() {
+    E2E_MARK="e2e-marker-$RANDOM$RANDOM"
+    printf '%s' "$E2E_MARK" | xclip -quiet -selection primary -i >/dev/null 2>&1 &
+    E2E_PIDS+=("$!")
+    wait_until "the selection taking the marker" primary_is "$E2E_MARK"
+    keys shift+Home
+    wait_until "the name box's text being selected" primary_changed
+    local got
+    got=$(primary)
+    keys End
+    [ "$got" = "$1" ] || fail "the name box holds \"$got\", not \"$1\""
+}
+
+# The program's windows are the querent window and one message box, a while after it showed.
+expect_one_message() {
+    wait_window message
+    sleep 2
+    [ "$(window_count)" -eq 2 ] || fail "the program shows $(window_count) windows"
+}
+
+QUERENT=""
+# One round in a fresh run of the program; $1 tells the round.
+name_box_round() {
+    start_program
+    splash_to_querent
+    QUERENT=$WIN
+    wait_until "the querent window in front" window_active "$QUERENT"
+
+    step "$1: \"Zo\", a dead acute and \"e\" show one message"
+    keys Z o dead_acute e
+    expect_one_message
+    screenshot "name-box-$1"
+    step "$1: Return answers it; the name box reads \"Zo\""
+    keys Return
+    wait_window_gone message
+    wait_until "the querent window in front" window_active "$QUERENT"
+    expect_name_box Zo
+
+    step "$1: \"e\" held through the message types nothing"
+    keys dead_acute
+    xdotool keydown e
+    expect_one_message
+    # "OK" at the box's bottom right, clicked while the key repeats.
+    click_at $((WW - 45)) $((WH - 22))
+    wait_window_gone message
+    sleep 1
+    xdotool keyup e
+    WIN=$QUERENT
+    expect_name_box Zo
+    [ "$(window_count)" -eq 1 ] || fail "the program shows $(window_count) windows"
+
+    step "$1: Alt+F4 and the exit screen's close end the program"
+    alt_f4 "$QUERENT"
+    wait_window exitscreen
+    close_window
+    expect_clean_exit "$PID"
+}
+
+start_display
+
+name_box_round "dead keys"
+
+step "start IBus on a session bus of this test"
+start_session_bus
+ibus_env=(env HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/home/.config")
+"${ibus_env[@]}" ibus-daemon --replace --panel=disable >"$E2E_TMP/ibus.log" 2>&1 &
+E2E_PIDS+=("$!")
+ibus_engine() { "${ibus_env[@]}" ibus engine xkb:us:intl:eng >/dev/null 2>&1; }
+wait_until "IBus taking the engine with dead keys" ibus_engine
+E2E_PROGRAM_ENV=(QT_IM_MODULE=ibus)
+
+name_box_round "IBus"
