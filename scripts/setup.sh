@@ -31,8 +31,9 @@ vad_install_packages() {
 }
 
 VAD_BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core)
-# pdftotext and pdfinfo (poppler-utils) read the printouts back.
-VAD_TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils)
+# pdftotext and pdfinfo (poppler-utils) read the printouts back; desktop-file-validate
+# (desktop-file-utils) checks the installed desktop entry.
+VAD_TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils desktop-file-utils)
 # The end-to-end tests drive the real program under a virtual X server with a window manager,
 # under the weston compositor with Qt's Wayland plugin, and print through a private print
 # server to a PDF printer.
