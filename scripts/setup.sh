@@ -35,10 +35,10 @@ VAD_BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core)
 # (desktop-file-utils) checks the installed desktop entry.
 VAD_TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils desktop-file-utils)
 # The end-to-end tests drive the real program under a virtual X server with a window manager,
-# under the weston compositor with Qt's Wayland plugin, and print through a private print
-# server to a PDF printer.
+# under the weston compositor and GNOME's mutter (with a session bus of its own) with Qt's
+# Wayland plugin, and print through a private print server to a PDF printer.
 VAD_E2E_PACKAGES=(xvfb openbox wmctrl xdotool xclip x11-utils x11-xserver-utils imagemagick cups
-    printer-driver-cups-pdf weston qt6-wayland)
+    printer-driver-cups-pdf weston qt6-wayland mutter dbus-daemon)
 # The fuzz targets and the sanitizer build (which links libjpeg, found through its headers).
 VAD_FUZZ_PACKAGES=(clang libclang-rt-14-dev libjpeg-dev)
 

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Qt's own title bars under GNOME on Wayland (mutter, nested on the private X server; the program
+# on Qt's Wayland plugin). Qt draws a maximise button on every window there, and mutter maximises
+# a window whatever its size hints say, moving a window of fixed size into the screen's corner.
+# Pressed on the querent window, whose size is fixed, the button leaves the window at its size
+# and place.
+source "$(dirname "$0")/driver.sh"
+
+readonly SHOT="$E2E_TMP/screen.png"
+readonly LOG="$E2E_TMP/program-0.log"
+
+if ! command -v mutter >/dev/null || ! command -v dbus-daemon >/dev/null; then
+    echo "SKIPPED: mutter or dbus-daemon is not installed"
+    exit 77
+fi
+if ! compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null; then
+    echo "SKIPPED: Qt's Wayland plugin is not installed (./test.sh installs qt6-wayland)"
+    exit 77
+fi
+
+stop_bus() { kill "$BUS_PID" 2>/dev/null || true; }
+
+# True once mutter's socket is there and its screen shows on the X server; sets FOUND.
+mutter_ready() {
+    [ -S "$E2E_TMP/runtime/vad-mutter" ] || return 1
+    local id geometry
+    id=$(xdotool search --all --onlyvisible --pid "$E2E_WM" --name '' 2>/dev/null | head -n1) || return 1
+    [ -n "$id" ] || return 1
+    geometry=$(client_geometry "$id") || return 1
+    FOUND="$id $geometry"
+}
+
+start_x_server
+step "start mutter, nested, with a session bus of its own"
+bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) || fail "no session bus"
+BUS_ADDRESS=$(sed -n 1p <<<"$bus") BUS_PID=$(sed -n 2p <<<"$bus")
+at_exit stop_bus
+HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/runtime" DBUS_SESSION_BUS_ADDRESS="$BUS_ADDRESS" \
+    LIBGL_ALWAYS_SOFTWARE=1 mutter --nested --wayland --wayland-display=vad-mutter >"$E2E_TMP/mutter.log" 2>&1 &
+E2E_WM=$!
+wait_until "the compositor start" mutter_ready
+read -r WIN WX WY WW WH <<<"$FOUND"
+export WAYLAND_DISPLAY=vad-mutter
+E2E_QPA=wayland
+move_pointer $((WX + WW - 20)) $((WY + WH - 20))
+
+step "the program starts, with Qt's Wayland messages in its log"
+printf '#!/bin/sh\nWAYLAND_DEBUG=1 exec "%s"\n' "$E2E_PROGRAM" >"$E2E_TMP/bin/traced"
+chmod +x "$E2E_TMP/bin/traced"
+start_program "$E2E_TMP/bin/traced"
+
+# True when screenshot $1 differs from $2 in fewer than $3 pixels.
+same_screen() {
+    local changed
+    changed=$(compare -metric AE -fuzz 4% "$1" "$2" null: 2>&1) || true
+    [[ $changed =~ ^[0-9]+$ ]] && ((changed < $3))
+}
+screen_still() { shot "$E2E_TMP/still-1.png" && sleep 0.3 && shot "$E2E_TMP/still-2.png" && same_screen "$E2E_TMP/still-1.png" "$E2E_TMP/still-2.png" 50; }
+screen_as_before() { shot "$SHOT" && same_screen "$SHOT" "$E2E_TMP/before.png" 100; }
+splash_shows_continue() {
+    shot "$SHOT" && has_colour_run "$SHOT" 255 192 128 80x3 && CONTINUE=$(colour_runs_box "$SHOT" 255 192 128 80x3)
+}
+querent_shows() {
+    # The splash is gone and a window with the forum advert's underlined blue line is there.
+    shot "$SHOT" && ! has_colour_run "$SHOT" 255 192 128 80x3 && has_colour_run "$SHOT" 0 0 255 300x1
+}
+sent_maximise() { grep -q -- '-> xdg_toplevel@[0-9]*\.set_maximized()' "$LOG"; }
+
+step "\"Continue....\" opens the querent window"
+wait_until "\"Continue....\" showing" splash_shows_continue
+read -r cx cy cw ch <<<"$CONTINUE"
+# The press once the pointer's arrival has been handled: mutter passes a press that comes with
+# the pointer's entering no further.
+move_pointer $((WX + cx + cw / 2)) $((WY + cy + ch / 2))
+wait_until "the screen standing still" screen_still
+xdotool click 1
+wait_until "the querent window showing" querent_shows
+move_pointer $((WX + WW - 20)) $((WY + WH - 20))
+wait_until "the screen standing still" screen_still
+cp "$E2E_TMP/still-2.png" "$E2E_TMP/before.png"
+cp "$E2E_TMP/before.png" "$E2E_SCREENS/gnome-querent.png"
+
+step "the maximise button of the querent window's title bar"
+# Qt's title bar and the menu bar below it are one band of the window colour: the rows where
+# 380 pixels of it stand in a row (the box of the runs' middles). The maximise button's middle
+# is 40 pixels left of the window's right edge and 15 below its top.
+has_colour_run "$E2E_TMP/before.png" 239 239 239 380x1 || fail "no title bar found on the screen"
+read -r bx by bw bh < <(colour_runs_box "$E2E_TMP/before.png" 239 239 239 380x1)
+move_pointer $((WX + bx + bw + 190 - 40)) $((WY + by + 14))
+wait_until "the screen standing still" screen_still
+xdotool click 1
+wait_until "the program asking to be maximised" sent_maximise
+move_pointer $((WX + WW - 20)) $((WY + WH - 20))
+
+step "the querent window stays at its size and place"
+wait_until "the screen as before the press" screen_as_before
+sleep 1
+screen_as_before || { cp "$SHOT" "$E2E_SCREENS/gnome-querent-maximised.png"; fail "the querent window moved after the press"; }
+process_ended "$PID" && fail "the program ended"
+kill "$PID"
+wait "$PID" 2>/dev/null || true
