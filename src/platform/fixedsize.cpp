@@ -9,8 +9,6 @@
 namespace platform {
 namespace {
 
-constexpr Qt::WindowStates kFilling = Qt::WindowMaximized | Qt::WindowFullScreen;
-
 bool IsFixedSize(const QWidget* window) { return window->minimumSize() == window->maximumSize(); }
 
 class FixedSizeGuard : public QObject {
@@ -20,10 +18,10 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::WindowStateChange || !watched->isWidgetType()) return false;
         auto* window = static_cast<QWidget*>(watched);
-        if (!window->isWindow() || !IsFixedSize(window) || !(window->windowState() & kFilling)) return false;
+        if (!window->isWindow() || !IsFixedSize(window) || !window->isMaximized()) return false;
         // Put back once the window system's change has been handled to its end.
         QTimer::singleShot(0, window, [window] {
-            if (window->windowState() & kFilling) window->setWindowState(window->windowState() & ~kFilling);
+            if (window->isMaximized()) window->setWindowState(window->windowState() & ~Qt::WindowMaximized);
         });
         return false;
     }
