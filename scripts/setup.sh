@@ -33,8 +33,9 @@ vad_install_packages() {
 # libx11-dev: the end-to-end tests' own X client that pings the program as a window manager does.
 VAD_BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libx11-dev fonts-dejavu-core)
 # pdftotext and pdfinfo (poppler-utils) read the printouts back; the pause test posts events as a
-# platform plugin does, through Qt's window-system interface (qt6-base-private-dev).
-VAD_TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils qt6-base-private-dev)
+# platform plugin does, through Qt's window-system interface (qt6-base-private-dev);
+# desktop-file-validate (desktop-file-utils) checks the installed desktop entry.
+VAD_TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils qt6-base-private-dev desktop-file-utils)
 # The end-to-end tests drive the real program under a virtual X server with a window manager,
 # under the weston, kwin_wayland and nested mutter compositors with Qt's Wayland plugin, under
 # GNOME's window manager on X11, through the IBus input method, and print through a private print

@@ -3,8 +3,7 @@
 
 int main(int argc, char** argv) {
     platform::GuiApplication app(argc, argv);
-    // The program ends in one place, QuitApplication, never by closing its last window.
-    app.setQuitOnLastWindowClosed(false);
+    SetUpApplication();
     StartApplication();
     // A second instance or missing picture folders end the program before its loop starts.
     const int status = IsQuitting() ? 0 : app.exec();

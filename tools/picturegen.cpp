@@ -1,5 +1,6 @@
 // Draws the program's pictures: card faces of the two decks into cards/, spread diagrams into
-// pic/, and the embedded window pictures with their resource list. Everything is drawn here
+// pic/, the embedded window pictures with their resource list, and the icon in the desktop's
+// larger sizes (icon48.png to icon256.png beside them, installed only). Everything is drawn here
 // with QPainter; the output depends only on this code and the installed fonts.
 //
 //   picturegen <program folder> <resource folder>
@@ -1106,6 +1107,8 @@ int main(int argc, char** argv) {
         ok &= Save(image, res + "/" + QLatin1String(name));
         list += QStringLiteral("    <file>%1</file>\n").arg(QLatin1String(name));
     }
+    // The icon in the desktop's sizes, beside the embedded ones, for the install step.
+    for (const int size : {48, 64, 128, 256}) ok &= Save(DrawIcon(size), QStringLiteral("%1/icon%2.png").arg(res).arg(size));
     QFile qrc(res + "/pictures.qrc");
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 1;
     QTextStream(&qrc) << "<RCC>\n  <qresource prefix=\"/pictures\">\n" << list << "  </qresource>\n</RCC>\n";

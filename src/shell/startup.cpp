@@ -1,6 +1,7 @@
 #include "shell/startup.h"
 
 #include "platform/application.h"
+#include "platform/fixedsize.h"
 #include "platform/forms.h"
 #include "platform/keyboard.h"
 #include "platform/messagebox.h"
@@ -10,6 +11,7 @@
 #include "shell/textshift.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -39,6 +41,16 @@ void EndProcess() {
     QCoreApplication::exit(0);
 }
 }  // namespace
+
+void SetUpApplication() {
+    // The id names the desktop entry that the install step writes; Qt gives it to the Wayland
+    // compositor as the app id. (On X11 the window class is the executable's name, which the
+    // entry names as its StartupWMClass.)
+    QGuiApplication::setDesktopFileName(QStringLiteral(VAD_APPLICATION_ID));
+    // The program ends in one place, QuitApplication, never by closing its last window.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    platform::InstallFixedSizeGuard();
+}
 
 void StartApplication() {
     platform::InstallKeyGuard();

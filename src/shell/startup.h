@@ -4,6 +4,11 @@
 #include <QString>
 #include <optional>
 
+// The application's settings, made in main before any window: its desktop entry's id (the
+// desktop takes the program's name and icon from the entry), that it ends only through
+// QuitApplication, and that its fixed-size windows are never maximised.
+void SetUpApplication();
+
 // Runs once when the process starts: one instance only, the update reminder, then the splash.
 void StartApplication();
 

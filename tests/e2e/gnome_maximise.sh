@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Qt's own title bars under GNOME on Wayland (mutter, nested on the private X server; the program
+# on Qt's Wayland plugin). Qt draws a maximise button on every window there, and mutter maximises
+# a window whatever its size hints say, moving a window of fixed size into the screen's corner.
+# Pressed on the querent window, whose size is fixed, the button leaves the window at its size
+# and place.
+source "$(dirname "$0")/driver.sh"
+
+readonly SHOT="$E2E_TMP/screen.png"
+readonly LOG="$E2E_TMP/program-0.log"
+
+start_mutter_wayland
+# Between presses the pointer rests in a corner of mutter's screen.
+rest_pointer() { move_pointer $((WX + WW - 20)) $((WY + WH - 20)); }
+rest_pointer
+
+step "the program starts, with Qt's Wayland messages in its log"
+WAYLAND_DEBUG=client start_program
+
+# True when screenshot $1 differs from $2 in fewer than $3 pixels.
+same_screen() {
+    local changed
+    changed=$(compare -metric AE -fuzz 4% "$1" "$2" null: 2>&1) || true
+    [[ $changed =~ ^[0-9]+$ ]] && ((changed < $3))
+}
+screen_still() { shot "$E2E_TMP/still-1.png" && sleep 0.3 && shot "$E2E_TMP/still-2.png" && same_screen "$E2E_TMP/still-1.png" "$E2E_TMP/still-2.png" 50; }
+# Qt's frame around the window, from its title bar to its bottom edge, is of the window colour:
+# the box of the middles of the runs of 380 pixels of that colour in screenshot $1 ("x y width
+# height") gives the window's place and size. The mouse pointer, which mutter draws into its
+# screen, is too small to change it.
+title_band() { has_colour_run "$1" 239 239 239 380x1 && colour_runs_box "$1" 239 239 239 380x1; }
+band_as_before() { shot "$SHOT" && [ "$(title_band "$SHOT")" = "$BAND" ]; }
+splash_shows_continue() {
+    shot "$SHOT" && has_colour_run "$SHOT" 255 192 128 80x3 && CONTINUE=$(colour_runs_box "$SHOT" 255 192 128 80x3)
+}
+querent_shows() {
+    # The splash is gone and a window with the forum advert's underlined blue line is there.
+    shot "$SHOT" && ! has_colour_run "$SHOT" 255 192 128 80x3 && has_colour_run "$SHOT" 0 0 255 300x1
+}
+sent_maximise() { grep -q -- '-> xdg_toplevel@[0-9]*\.set_maximized()' "$LOG"; }
+
+step "\"Continue....\" opens the querent window"
+wait_until "\"Continue....\" showing" splash_shows_continue
+read -r cx cy cw ch <<<"$CONTINUE"
+# Each press comes once the screen has settled after the pointer's move.
+move_pointer $((WX + cx + cw / 2)) $((WY + cy + ch / 2))
+wait_until "the screen standing still" screen_still
+xdotool click 1
+wait_until "the querent window showing" querent_shows
+rest_pointer
+wait_until "the screen standing still" screen_still
+cp "$E2E_TMP/still-2.png" "$E2E_TMP/before.png"
+cp "$E2E_TMP/before.png" "$E2E_SCREENS/gnome-querent.png"
+
+step "the maximise button of the querent window's title bar"
+BAND=$(title_band "$E2E_TMP/before.png") || fail "no title bar found on the screen"
+echo "   the frame's band: $BAND"
+# The maximise button's middle is 40 pixels left of the window's right edge and 15 below its top.
+read -r bx by bw bh <<<"$BAND"
+move_pointer $((WX + bx + bw + 190 - 40)) $((WY + by + 14))
+wait_until "the screen standing still" screen_still
+xdotool click 1
+wait_until "the program asking to be maximised" sent_maximise
+rest_pointer
+
+step "the querent window stays at its size and place"
+wait_until "the frame back where it was" band_as_before
+sleep 1
+band_as_before || { cp "$SHOT" "$E2E_SCREENS/gnome-querent-maximised.png"; fail "the frame's band is at $(title_band "$SHOT")"; }
+cp "$SHOT" "$E2E_SCREENS/gnome-querent-after-maximise.png"
+process_ended "$PID" && fail "the program ended"
+kill "$PID"
+wait "$PID" 2>/dev/null || true
