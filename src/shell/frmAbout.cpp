@@ -1,13 +1,13 @@
 #include "shell/frmAbout.h"
 
 #include "platform/fonts.h"
+#include "platform/keyboard.h"
 #include "platform/lightscheme.h"
 #include "platform/twips.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"
 #include "shell/windowparts.h"
 
-#include <QApplication>
 #include <QWindow>
 
 using platform::ProgramFont;
@@ -110,10 +110,10 @@ void frmAbout::lblHomePage_Click() { OpenHomePage(); }
 void frmAbout::lblCoBrand_Click() { OpenDonatePage(); }
 
 void ShowAboutBox() {
-    QWidget* owner = QApplication::activeWindow();
     frmAbout* about = platform::Get<frmAbout>();
+    QWidget* owner = platform::FrontWindow(about);
     // Kept with the window that opened it, so it has no taskbar entry of its own.
-    if (owner && owner != about) {
+    if (owner) {
         about->winId();
         if (QWindow* window = about->windowHandle()) window->setTransientParent(owner->windowHandle());
     }

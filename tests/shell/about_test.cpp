@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 const QString kHomePage = QStringLiteral("https://www.corvantelle.example/vezor-adarizu-dudiruvo/ssd.php?page=home-page");
@@ -96,3 +97,26 @@ TEST_F(About, EachOpeningLoadsAFreshBox) {
 
 }  // namespace
 
+
+namespace {
+
+// Opened before the desktop has handed the window in front the keyboard, the box is still that
+// window's child, which a Wayland compositor keeps it with.
+TEST_F(About, IsTheChildOfTheWindowInFrontEvenWhileNoWindowIsActive) {
+    ShowQuerentWindow();
+    ReturnToEventLoop();
+    QWidget* querent = QApplication::activeWindow();
+    ASSERT_NE(querent, nullptr);
+    QApplication::setActiveWindow(nullptr);
+    QWindow* parent = nullptr;
+    QTimer::singleShot(0, [&] {
+        frmAbout* about = platform::Peek<frmAbout>();
+        ASSERT_NE(about, nullptr);
+        parent = about->windowHandle()->transientParent();
+        about->close();
+    });
+    ShowAboutBox();
+    EXPECT_EQ(parent, querent->windowHandle());
+}
+
+}  // namespace
