@@ -303,18 +303,6 @@ colour_runs() {
 # The number of pixels of about the colour r g b ($2 $3 $4) in screenshot $1.
 colour_count() { colour_mask "$1" "$2" "$3" "$4" -format '%[fx:round(mean * w * h)]' info:; }
 
-# The most pixels of that colour in one row ($5 = row) or one column ($5 = column) of screenshot $1.
-colour_line_max() {
-    local size width height
-    size=$(identify -format '%w %h' "$1" 2>/dev/null) || return 1
-    read -r width height <<<"$size"
-    if [ "$5" = row ]; then
-        colour_mask "$1" "$2" "$3" "$4" -scale "1x$height!" -format "%[fx:round(maxima * $width)]" info:
-    else
-        colour_mask "$1" "$2" "$3" "$4" -scale "${width}x1!" -format "%[fx:round(maxima * $height)]" info:
-    fi
-}
-
 # Screenshot $1 with the pixels of about the colour r g b ($2 $3 $4) white, the rest black,
 # followed by the further ImageMagick arguments from $5 on.
 colour_mask() {

@@ -51,6 +51,15 @@ find_popup() {
 # The current window's area x y w h as an image file.
 grab_area() { grab -window "$WIN" -crop "$3x$4+$1+$2" +repage "$5" || fail "no picture of the window"; }
 
+# True when the current window's area x y w h looks the same in two pictures a moment apart; the
+# later one is left in file $5. (Where a menu has just closed, the window draws the area anew
+# at its own pace.)
+area_still() {
+    grab -window "$WIN" -crop "$3x$4+$1+$2" +repage "$5.first.png" && sleep 0.3 &&
+        grab -window "$WIN" -crop "$3x$4+$1+$2" +repage "$5" || return 1
+    [ "$(compare -metric AE -fuzz 10% "$5.first.png" "$5" null: 2>&1)" = 0 ]
+}
+
 start_display
 start_program
 splash_to_querent
@@ -70,18 +79,17 @@ wait_until "the File menu opening" find_popup
 read -r mx my mw mh <<<"$POPUP"
 keys Escape
 wait_until "the File menu closing" eval '! find_popup'
-grab_area "$mx" "$my" "$mw" "$mh" "$E2E_TMP/under-menu-before.png"
+wait_until "the window drawn again where the menu was" area_still "$mx" "$my" "$mw" "$mh" "$E2E_TMP/under-menu-before.png"
 keys alt+f
 wait_until "the File menu opening" find_popup
 keys Down Down Return                       # "&Choose Scenario", "&Manual", "Auto&Cast"
 expect_selection_panel wait-panel-autocast-menu
 grab_area "$mx" "$my" "$mw" "$mh" "$E2E_TMP/under-menu-during.png"
-# The panel itself may lie where the menu was (a menu font larger than ours): it is left out.
-px0=$(( $(px 1860) - mx )) py0=$(( SMB + $(px 1860) - my ))
-px1=$(( px0 + $(px 5295) - 1 )) py1=$(( py0 + $(px 975) - 1 ))
-for f in before during; do
-    convert "$E2E_TMP/under-menu-$f.png" -fill black -draw "rectangle $px0,$py0 $px1,$py1" \
-        "$E2E_TMP/under-menu-$f.png" || fail "no picture of the window"
+# The panel itself (5295 x 975 twips at 1860, 1860) may reach into the menu's area: it is left out.
+panel="$(( $(px 1860) - mx )),$(( SMB + $(px 1860) - my )) $(( $(px 1860) + $(px 5295) - 1 - mx )),$(( SMB + $(px 1860) + $(px 975) - 1 - my ))"
+for picture in before during; do
+    convert "$E2E_TMP/under-menu-$picture.png" -fill black -draw "rectangle $panel" "$E2E_TMP/under-menu-$picture.png" ||
+        fail "no picture of the window where the menu was"
 done
 changed=$(compare -metric AE -fuzz 10% "$E2E_TMP/under-menu-before.png" "$E2E_TMP/under-menu-during.png" null: 2>&1) ||
     true

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -121,5 +122,40 @@ TEST(Forms, EnterAndSpacePressAFocusedButtonOtherKeysDoNot) {
         QTest::keyClick(&button, k.key, k.modifiers);
         EXPECT_EQ(presses, k.presses) << k.name;
         if (k.presses > 0) EXPECT_TRUE(valueWhilePressed) << k.name;
+    }
+}
+
+// A key held down on a focused button, as the window system sends it: the press, then
+// auto-repeated releases and presses, then the release. The button is pressed once.
+TEST(Forms, AHeldEnterOrSpacePressesAFocusedButtonOnce) {
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* text;
+    } keys[] = {
+        {"Return", Qt::Key_Return, Qt::NoModifier, "\r"},
+        {"Enter of the number pad", Qt::Key_Enter, Qt::KeypadModifier, "\r"},
+        {"Space", Qt::Key_Space, Qt::NoModifier, " "},
+    };
+    QWidget window;
+    CommandButton button("Next", &window);
+    window.show();
+    button.setFocus();
+    int presses = 0;
+    QObject::connect(&button, &CommandButton::Click, [&] { ++presses; });
+    const auto send = [&](QEvent::Type type, const auto& k, bool autoRepeat) {
+        QKeyEvent event(type, k.key, k.modifiers, QString::fromLatin1(k.text), autoRepeat);
+        QCoreApplication::sendEvent(&button, &event);
+    };
+    for (const auto& k : keys) {
+        presses = 0;
+        send(QEvent::KeyPress, k, false);
+        for (int repeat = 0; repeat < 5; ++repeat) {
+            send(QEvent::KeyRelease, k, true);
+            send(QEvent::KeyPress, k, true);
+        }
+        send(QEvent::KeyRelease, k, false);
+        EXPECT_EQ(presses, 1) << k.name;
     }
 }

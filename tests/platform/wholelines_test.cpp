@@ -175,5 +175,69 @@ TEST_P(WholeLinesScrolling, ShowsWholeLinesAndEndsWithTheLastLineAtTheBottom) {
     }
 }
 
+// Page Down moves the box by the lines it shows: the first line not shown before is then at the
+// top, whole, no line skipped or shown again, until the last line stands at the bottom; Page Up
+// goes back the same way.
+TEST_P(WholeLinesScrolling, PageDownAndPageUpMoveByTheLinesShown) {
+    const BoxCase& c = GetParam();
+    // One long paragraph whose lines a number tells apart.
+    QStringList numbered;
+    for (int i = 1; i <= 100; ++i) numbered << QStringLiteral("gypsy%1").arg(i);
+    const struct {
+        const char* what;
+        QString text;
+        bool readOnly;
+    } texts[] = {
+        {"paragraphs, read-only", Paragraphs(25), true},
+        {"one paragraph, read-only", numbered.join(QLatin1Char(' ')), true},
+        {"paragraphs, editable", Paragraphs(25), false},
+    };
+    for (const auto& t : texts) {
+        SCOPED_TRACE(t.what);
+        ShownBox scrolled(c);
+        scrolled.box->setReadOnly(t.readOnly);
+        scrolled.setText(t.text);
+        scrolled.box->setFocus();
+        const QStringList lines = LinesOf(scrolled.box);
+
+        // A box of the same kind that holds so many lines of the text from a given one on, not
+        // scrolled, and whether the box shows the same.
+        ShownBox from(c);
+        from.box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        const auto showsFrom = [&](int first, int count = -1) {
+            from.setText(lines.mid(first, count).join(QLatin1Char('\n')));
+            return RowsThatDiffer(scrolled.shown(), from.shown());
+        };
+        // The lines shown: the fewest first lines that look the same in a box of their own.
+        int shown = 1;
+        while (shown < lines.size() && showsFrom(0, shown) != "") ++shown;
+        ASSERT_LT(shown, lines.size()) << "the box shows all " << lines.size() << " lines";
+
+        const auto press = [&](Qt::Key key, int from, int to) {
+            QTest::keyClick(scrolled.box, key);
+            QApplication::processEvents();
+            return showsFrom(to) == ""
+                       ? ::testing::AssertionSuccess()
+                       : ::testing::AssertionFailure()
+                             << (key == Qt::Key_PageDown ? "Page Down" : "Page Up") << " from line " << from + 1
+                             << " with " << shown << " lines shown does not show line " << to + 1
+                             << " and the lines after it whole from its top";
+        };
+        const int last = static_cast<int>(lines.size()) - shown;  // the top line at the end
+        int top = 0;
+        while (top < last) {
+            const int next = std::min(top + shown, last);
+            ASSERT_TRUE(press(Qt::Key_PageDown, top, next));
+            top = next;
+        }
+        EXPECT_TRUE(press(Qt::Key_PageDown, top, top)) << " (at the end)";
+        while (top > 0) {
+            const int next = std::max(top - shown, 0);
+            ASSERT_TRUE(press(Qt::Key_PageUp, top, next));
+            top = next;
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Boxes, WholeLinesScrolling, ::testing::ValuesIn(kBoxes),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <functional>
 
@@ -69,20 +70,46 @@ TEST_F(WaitPanel, IsOnTheScreenWhenAutoCastPausesByButtonAndByMenu) {
     }
 }
 
+// The window manager's close of the selection window is refused from the moment "AutoCast" is
+// pressed: while the panel is put on the screen (events run then, e.g. a timer that fired just
+// before) and during the pause. The cast goes on to the report window.
 TEST_F(WaitPanel, StaysThroughTheAutoCastPauseWhenTheWindowManagerAsksToClose) {
-    QPointer<frmTarot> selection = OpenSelection();
-    ASSERT_NE(selection, nullptr);
-    selection->chkRev->setChecked(false);
-    bool refused = false;
-    pauses.setAtPause([&] {
-        selection->windowHandle()->close();
-        refused = platform::IsLoaded<frmTarot>() && selection->isVisible() && selection->picMessage->isVisible();
-    });
-    QTest::mouseClick(selection->cmdAuto, Qt::LeftButton);
+    enum class When { WhileThePanelIsPutOnTheScreen, AtThePause };
+    const struct {
+        const char* what;
+        When when;
+    } cases[] = {
+        {"while the panel is put on the screen", When::WhileThePanelIsPutOnTheScreen},
+        {"at the pause", When::AtThePause},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QuitRecorder round;
+        QPointer<frmTarot> selection = OpenSelection();
+        ASSERT_NE(selection, nullptr);
+        selection->chkRev->setChecked(false);
+        const auto closeByWindowManager = [selection] {
+            if (selection) selection->windowHandle()->close();
+        };
+        bool shownAtPause = false;
+        pauses.setAtPause([&] {
+            if (c.when == When::AtThePause) closeByWindowManager();
+            shownAtPause = platform::IsLoaded<frmTarot>() && selection && selection->isVisible() &&
+                           selection->picMessage->isVisible();
+        });
+        // The close comes with the first events that run after the press.
+        if (c.when == When::WhileThePanelIsPutOnTheScreen) QTimer::singleShot(0, selection, closeByWindowManager);
+        QTest::mouseClick(selection->cmdAuto, Qt::LeftButton);
 
-    EXPECT_TRUE(refused);
-    EXPECT_TRUE(platform::IsLoaded<frmMDI>());
-    EXPECT_FALSE(ExitScreenShown());
+        EXPECT_TRUE(shownAtPause) << "the selection window and its panel were not on the screen at the pause";
+        EXPECT_TRUE(QTest::qWaitFor([] {
+            const frmMDI* report = platform::Peek<frmMDI>();
+            return report && report->isVisible();
+        })) << "no report window";
+        EXPECT_FALSE(ExitScreenShown());
+        EXPECT_EQ(round.ends(), 0);
+        UnloadAll();
+    }
 }
 
 TEST_F(WaitPanel, IsOnTheScreenWhenTheManualDealPauses) {
