@@ -172,10 +172,7 @@ mutter_ready() { [[ $(wmctrl -m 2>/dev/null) == *"Name: Mutter"* ]]; }
 # runs under Qt's Wayland plugin. Sets WIN, WX, WY, WW, WH to the compositor's screen.
 start_mutter_wayland() {
     need_mutter
-    if ! compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null; then
-        echo "SKIPPED: Qt's Wayland plugin is not installed (./test.sh installs qt6-wayland)"
-        exit 77
-    fi
+    need_wayland_plugin
     start_x_server
     step "start GNOME's compositor (mutter on Wayland)"
     start_session_bus
@@ -184,10 +181,8 @@ start_mutter_wayland() {
         mutter --nested --wayland --wayland-display=vad-wayland >>"$E2E_TMP/mutter.log" 2>&1 &
     E2E_WM=$!
     wait_until "the compositor start" nested_mutter_ready
-    export WAYLAND_DISPLAY=vad-wayland XDG_CURRENT_DESKTOP=GNOME
-    E2E_QPA=wayland
-    read -r WIN WX WY WW WH <<<"$FOUND"
-    move_pointer $((WX + WW - 20)) $((WY + WH - 20))
+    export XDG_CURRENT_DESKTOP=GNOME
+    use_compositor_screen
 }
 
 # True once the compositor's socket is there and its window shows; sets FOUND.
@@ -212,10 +207,7 @@ start_weston() {
         echo "SKIPPED: weston is not installed (./test.sh installs it)"
         exit 77
     fi
-    if ! compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null; then
-        echo "SKIPPED: Qt's Wayland plugin is not installed (./test.sh installs qt6-wayland)"
-        exit 77
-    fi
+    need_wayland_plugin
     start_x_server
     step "start the weston compositor"
     # No on-screen keyboard popping up over text boxes.
@@ -224,11 +216,7 @@ start_weston() {
         --width=1024 --height=768 --socket=vad-wayland >"$E2E_TMP/weston.log" 2>&1 &
     E2E_WM=$!
     wait_until "the compositor start" compositor_ready
-    export WAYLAND_DISPLAY=vad-wayland
-    E2E_QPA=wayland
-    read -r WIN WX WY WW WH <<<"$FOUND"
-    # The pointer rests inside the compositor's screen, which then takes the keys.
-    move_pointer $((WX + WW - 20)) $((WY + WH - 20))
+    use_compositor_screen
 }
 
 # True once the compositor's socket is there and its screen shows; sets FOUND.
@@ -250,10 +238,7 @@ start_kwin_wayland() {
         echo "SKIPPED: kwin_wayland is not installed (./test.sh installs it)"
         exit 77
     fi
-    if ! compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null; then
-        echo "SKIPPED: Qt's Wayland plugin is not installed (./test.sh installs qt6-wayland)"
-        exit 77
-    fi
+    need_wayland_plugin
     start_x_server
     step "start the kwin_wayland compositor"
     local kwin_home="$E2E_TMP/kwin-home"
@@ -269,11 +254,7 @@ start_kwin_wayland() {
         >"$E2E_TMP/kwin.log" 2>&1 &
     E2E_WM=$!
     wait_until "the compositor start" kwin_ready
-    export WAYLAND_DISPLAY=vad-wayland
-    E2E_QPA=wayland
-    read -r WIN WX WY WW WH <<<"$FOUND"
-    # The pointer rests inside the compositor's screen, which then takes the keys.
-    move_pointer $((WX + WW - 5)) $((WY + WH - 5))
+    use_compositor_screen 5
 }
 
 # True once kwin_wayland's socket is there and its screen shows; sets FOUND.
@@ -315,6 +296,58 @@ has_colour_run() { [ "$(colour_runs "$@" -format '%[fx:maxima]' info: 2>/dev/nul
 # The bounding box "x y width height" of the runs of colour r g b of size $5 in screenshot $1.
 colour_runs_box() {
     colour_runs "$@" -format '%@' info: 2>/dev/null | awk -F'[x+]' 'NF == 4 { print $3, $4, $1, $2 }'
+}
+
+# --- a compositor's screen -------------------------------------------------------------
+# Under a Wayland compositor the program's windows are drawn into the compositor's screen, one X
+# window: what shows is told from screenshots of it, and what the program asks of the compositor
+# from Qt's protocol log (WAYLAND_DEBUG=client).
+
+need_wayland_plugin() {
+    if ! compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null; then
+        echo "SKIPPED: Qt's Wayland plugin is not installed (./test.sh installs qt6-wayland)"
+        exit 77
+    fi
+}
+
+# The program runs under Qt's Wayland plugin on the compositor's socket; the compositor's screen
+# (FOUND) becomes the current window, and the pointer rests inside it, $1 pixels (default 20)
+# from its bottom right corner, so that it takes the keys.
+use_compositor_screen() {
+    export WAYLAND_DISPLAY=vad-wayland
+    E2E_QPA=wayland
+    read -r WIN WX WY WW WH <<<"$FOUND"
+    move_pointer $((WX + WW - ${1:-20})) $((WY + WH - ${1:-20}))
+}
+
+SHOT="$E2E_TMP/screen.png"
+
+# True when screenshot $1 differs from $2 in fewer than $3 pixels (colours 4 % apart alike).
+same_screen() {
+    local changed
+    changed=$(compare -metric AE -fuzz 4% "$1" "$2" null: 2>&1) || true
+    [[ $changed =~ ^[0-9]+$ ]] && ((changed < $3))
+}
+
+# True when two screenshots a moment apart are the same but for a blinking caret.
+screen_still() {
+    shot "$E2E_TMP/still-1.png" && sleep 0.3 && shot "$E2E_TMP/still-2.png" &&
+        same_screen "$E2E_TMP/still-1.png" "$E2E_TMP/still-2.png" 50
+}
+
+# Which of the program's windows the screen shows, by their colours.
+# "Continue....": a run of its face colour; CONTINUE is its box.
+splash_shows_continue() {
+    shot "$SHOT" && has_colour_run "$SHOT" 255 192 128 80x3 && CONTINUE=$(colour_runs_box "$SHOT" 255 192 128 80x3)
+}
+querent_shows() {
+    # The splash is gone and a window with the forum advert's underlined blue line is there.
+    shot "$SHOT" && ! has_colour_run "$SHOT" 255 192 128 80x3 && has_colour_run "$SHOT" 0 0 255 300x1
+}
+selection_shows() { shot "$SHOT" && [ "$(colour_count "$SHOT" 255 0 0)" -gt 100 ]; }
+# The manual window's card backs: a column of their dark blue 30 pixels high; BACKS is their box.
+manual_shows() {
+    shot "$SHOT" && BACKS=$(colour_runs_box "$SHOT" 34 41 109 1x30) && [ -n "$BACKS" ]
 }
 
 # --- the program --------------------------------------------------------------------------

@@ -6,7 +6,6 @@
 # and place.
 source "$(dirname "$0")/driver.sh"
 
-readonly SHOT="$E2E_TMP/screen.png"
 readonly LOG="$E2E_TMP/program-0.log"
 
 start_mutter_wayland
@@ -17,26 +16,12 @@ rest_pointer
 step "the program starts, with Qt's Wayland messages in its log"
 WAYLAND_DEBUG=client start_program
 
-# True when screenshot $1 differs from $2 in fewer than $3 pixels.
-same_screen() {
-    local changed
-    changed=$(compare -metric AE -fuzz 4% "$1" "$2" null: 2>&1) || true
-    [[ $changed =~ ^[0-9]+$ ]] && ((changed < $3))
-}
-screen_still() { shot "$E2E_TMP/still-1.png" && sleep 0.3 && shot "$E2E_TMP/still-2.png" && same_screen "$E2E_TMP/still-1.png" "$E2E_TMP/still-2.png" 50; }
 # Qt's frame around the window, from its title bar to its bottom edge, is of the window colour:
 # the box of the middles of the runs of 380 pixels of that colour in screenshot $1 ("x y width
 # height") gives the window's place and size. The mouse pointer, which mutter draws into its
 # screen, is too small to change it.
 title_band() { has_colour_run "$1" 239 239 239 380x1 && colour_runs_box "$1" 239 239 239 380x1; }
 band_as_before() { shot "$SHOT" && [ "$(title_band "$SHOT")" = "$BAND" ]; }
-splash_shows_continue() {
-    shot "$SHOT" && has_colour_run "$SHOT" 255 192 128 80x3 && CONTINUE=$(colour_runs_box "$SHOT" 255 192 128 80x3)
-}
-querent_shows() {
-    # The splash is gone and a window with the forum advert's underlined blue line is there.
-    shot "$SHOT" && ! has_colour_run "$SHOT" 255 192 128 80x3 && has_colour_run "$SHOT" 0 0 255 300x1
-}
 sent_maximise() { grep -q -- '-> xdg_toplevel@[0-9]*\.set_maximized()' "$LOG"; }
 
 step "\"Continue....\" opens the querent window"

@@ -7,7 +7,6 @@
 # window, is the child of the querent window left beside it.
 source "$(dirname "$0")/driver.sh"
 
-readonly SHOT="$E2E_TMP/screen.png"
 readonly READING="$E2E_TMP/home/reading.trs"
 
 # Shows what the program asked of the compositor so far, one line per request of interest:
@@ -67,14 +66,6 @@ protocol() {
 
 # True once the protocol shows a line matching $1.
 protocol_has() { protocol | grep -qx "$1"; }
-
-# True when two screenshots a moment apart are the same but for a blinking caret.
-screen_still() {
-    shot "$E2E_TMP/still-1.png" && sleep 0.3 && shot "$E2E_TMP/still-2.png" || return 1
-    local changed
-    changed=$(compare -metric AE "$E2E_TMP/still-1.png" "$E2E_TMP/still-2.png" null: 2>&1) || true
-    [[ $changed =~ ^[0-9]+$ ]] && ((changed < 50))
-}
 
 # A saved reading: the Celtic Cross from the Rider Waite deck, every byte 85 above its character,
 # each record ended by CR LF.

@@ -6,25 +6,7 @@
 # hands the help page to the browser, "&Manual" opens the manual window.
 source "$(dirname "$0")/driver.sh"
 
-readonly SHOT="$E2E_TMP/screen.png"
 readonly HELP_PAGE="https://www.corvantelle.example/vezor-adarizu-dudiruvo/ssd.php?page=help-web-page"
-
-splash_shows_continue() { shot "$SHOT" && has_colour_run "$SHOT" 255 192 128 80x3; }
-querent_shows() {
-    # The splash is gone and a window with the forum advert's underlined blue line is there.
-    shot "$SHOT" && ! has_colour_run "$SHOT" 255 192 128 80x3 && has_colour_run "$SHOT" 0 0 255 300x1
-}
-selection_shows() { shot "$SHOT" && [ "$(colour_count "$SHOT" 255 0 0)" -gt 100 ]; }
-# The manual window's card backs: a column of their dark blue 30 pixels high.
-manual_shows() { shot "$SHOT" && has_colour_run "$SHOT" 34 41 109 1x30; }
-
-# True when two screenshots a moment apart are the same but for a blinking caret.
-screen_still() {
-    shot "$E2E_TMP/still-1.png" && sleep 0.3 && shot "$E2E_TMP/still-2.png" || return 1
-    local changed
-    changed=$(compare -metric AE "$E2E_TMP/still-1.png" "$E2E_TMP/still-2.png" null: 2>&1) || true
-    [[ $changed =~ ^[0-9]+$ ]] && ((changed < 50))
-}
 
 # Keeps what the screen shows as $1 among the screenshots. (The compositor's desktop is black.)
 keep_screen() { shot "$E2E_SCREENS/$1.png" && echo "   screenshot $E2E_SCREENS/$1.png"; }

@@ -14,7 +14,6 @@
 # sends the queued panel when it reads that answer.
 source "$(dirname "$0")/driver.sh"
 
-readonly SHOT="$E2E_TMP/screen.png"
 
 # True when screenshot $1 of the compositor's screen shows a "Please Wait ..." panel: red around
 # its two white labels, a frame of 353 x 65 pixels with a red row of that width and a red column
@@ -119,23 +118,6 @@ expect_panel_through_pause() {
     fi
 }
 
-# True when two screenshots a moment apart are the same but for a blinking caret.
-screen_still() {
-    shot "$E2E_TMP/still-1.png" && sleep 0.3 && shot "$E2E_TMP/still-2.png" || return 1
-    local changed
-    changed=$(compare -metric AE "$E2E_TMP/still-1.png" "$E2E_TMP/still-2.png" null: 2>&1) || true
-    [[ $changed =~ ^[0-9]+$ ]] && ((changed < 50))
-}
-
-splash_shows_continue() { shot "$SHOT" && has_colour_run "$SHOT" 255 192 128 80x3; }
-querent_shows() {
-    # The splash is gone and a window with the forum advert's underlined blue line is there.
-    shot "$SHOT" && ! has_colour_run "$SHOT" 255 192 128 80x3 && has_colour_run "$SHOT" 0 0 255 300x1
-}
-selection_shows() { shot "$SHOT" && [ "$(colour_count "$SHOT" 255 0 0)" -gt 100 ]; }
-manual_shows() {
-    shot "$SHOT" && BACKS=$(colour_runs_box "$SHOT" 34 41 109 1x30) && [ -n "$BACKS" ]
-}
 
 # A fresh run: the splash's "Continue...." by Enter, "&Next" by Alt+N, the selection window.
 to_selection() {
