@@ -350,6 +350,20 @@ manual_shows() {
     shot "$SHOT" && BACKS=$(colour_runs_box "$SHOT" 34 41 109 1x30) && [ -n "$BACKS" ]
 }
 
+# On a compositor's screen, a fresh run: the splash's "Continue...." by Enter, "&Next" by Alt+N, the selection window.
+to_selection() {
+    start_program
+    step "the splash offers \"Continue....\"; Enter opens the querent window"
+    wait_until "\"Continue....\" showing" splash_shows_continue
+    keys Return
+    wait_until "the querent window showing" querent_shows
+    step "\"&Next\" opens the selection window"
+    wait_until "the screen standing still" screen_still
+    keys alt+n
+    wait_until "the selection window showing" selection_shows
+    wait_until "the screen standing still" screen_still
+}
+
 # --- the program --------------------------------------------------------------------------
 
 # Starts the program found at $1 (default: the built one) with a home, settings folder and

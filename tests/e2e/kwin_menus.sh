@@ -26,16 +26,7 @@ help_pages_are() { [ "$(help_pages)" -eq "$1" ]; }
 start_kwin_wayland
 xset r off      # a key held down does not repeat
 
-start_program
-step "the splash offers \"Continue....\"; Enter opens the querent window"
-wait_until "\"Continue....\" showing" splash_shows_continue
-keys Return
-wait_until "the querent window showing" querent_shows
-step "\"&Next\" opens the selection window"
-wait_until "the screen standing still" screen_still
-keys alt+n
-wait_until "the selection window showing" selection_shows
-wait_until "the screen standing still" screen_still
+to_selection
 
 step "selection window: Alt+F, Right into the scenarios, Right: the Help menu; Enter gives the help page"
 keys_in_turn alt+f Right Right

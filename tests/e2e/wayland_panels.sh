@@ -119,19 +119,6 @@ expect_panel_through_pause() {
 }
 
 
-# A fresh run: the splash's "Continue...." by Enter, "&Next" by Alt+N, the selection window.
-to_selection() {
-    start_program
-    step "the splash offers \"Continue....\"; Enter opens the querent window"
-    wait_until "\"Continue....\" showing" splash_shows_continue
-    keys Return
-    wait_until "the querent window showing" querent_shows
-    step "\"&Next\" opens the selection window"
-    wait_until "the screen standing still" screen_still
-    keys alt+n
-    wait_until "the selection window showing" selection_shows
-    wait_until "the screen standing still" screen_still
-}
 
 start_weston
 xset r off      # a key held down does not repeat

@@ -24,16 +24,6 @@
 
 namespace {
 
-// The classes of the windows on the screen, sorted.
-std::vector<std::string> VisibleWindows() {
-    std::vector<std::string> names;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible()) names.emplace_back(widget->metaObject()->className());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // Counts the close requests that the window system delivers to a native window, before any
 // filter of the program can refuse them.
 class CloseCount : public QObject {

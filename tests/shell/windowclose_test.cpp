@@ -61,16 +61,6 @@ void Close(QWidget* window, CloseBy how) {
     }
 }
 
-// The classes of the windows on the screen, sorted.
-std::vector<std::string> VisibleWindows() {
-    std::vector<std::string> names;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible()) names.emplace_back(widget->metaObject()->className());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class WindowClose;
 
 struct CloseCase {

@@ -16,9 +16,24 @@
 #include "shell/navigation.h"
 #include "shell/startup.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QWidget>
+#include <algorithm>
+#include <string>
+#include <vector>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+// The classes of the windows on the screen, sorted.
+inline std::vector<std::string> VisibleWindows() {
+    std::vector<std::string> names;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible()) names.emplace_back(widget->metaObject()->className());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 class WindowTest : public ::testing::Test {
 protected:
