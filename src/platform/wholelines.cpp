@@ -3,7 +3,11 @@
 #include "platform/focusmark.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -17,6 +21,14 @@ namespace platform {
 namespace {
 // Room between the frame and the text on the left and the right, in pixels.
 constexpr int kSideMargin = 3;
+
+// The line a cursor stands on, counted over the whole text as the lines wrap.
+int LineOf(const QTextCursor& cursor) {
+    const QTextBlock block = cursor.block();
+    const QTextLayout* layout = block.layout();
+    const QTextLine line = layout ? layout->lineForTextPosition(cursor.positionInBlock()) : QTextLine();
+    return block.firstLineNumber() + (line.isValid() ? line.lineNumber() : 0);
+}
 }  // namespace
 
 // The box's scroll bar: whatever range and page the text box gives it, it keeps the ones of
@@ -51,6 +63,7 @@ WholeLinesTextEdit::WholeLinesTextEdit(QWidget* parent) : QPlainTextEdit(parent)
     setAutoFillBackground(true);
     ShowFocusMark(this, FocusMark::Frame);
     fitWholeLines();
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] { pageCaretRow_.reset(); });
 }
 
 void WholeLinesTextEdit::resizeEvent(QResizeEvent* event) {
@@ -64,6 +77,59 @@ void WholeLinesTextEdit::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         fitWholeLines();
         limitScrolling();
+    }
+}
+
+// The text box's own page moves go by where a line's ink ends, a pixel short of where the next line
+// starts, and so may move a line less than is shown; the scroll bar's page is the lines shown.
+void WholeLinesTextEdit::keyPressEvent(QKeyEvent* event) {
+    const Qt::TextInteractionFlags flags = textInteractionFlags();
+    const bool selecting = flags.testFlag(Qt::TextSelectableByKeyboard);
+    const bool moving = selecting || flags.testFlag(Qt::TextEditable);
+    const struct {
+        QKeySequence::StandardKey key;
+        bool allowed;
+        QTextCursor::MoveOperation direction;
+        QTextCursor::MoveMode mode;
+    } pageKeys[] = {
+        {QKeySequence::SelectNextPage, selecting, QTextCursor::Down, QTextCursor::KeepAnchor},
+        {QKeySequence::SelectPreviousPage, selecting, QTextCursor::Up, QTextCursor::KeepAnchor},
+        {QKeySequence::MoveToNextPage, moving, QTextCursor::Down, QTextCursor::MoveAnchor},
+        {QKeySequence::MoveToPreviousPage, moving, QTextCursor::Up, QTextCursor::MoveAnchor},
+    };
+    for (const auto& page : pageKeys) {
+        if (page.allowed && event->matches(page.key)) {
+            event->accept();
+            movePage(page.direction, page.mode);
+            return;
+        }
+    }
+    // Without a caret the page keys move the scroll bar, a page of whole lines.
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+// As the text box does it: the caret keeps its place in the box and its distance from the left, and
+// goes to the last or the first line when the text cannot move further.
+void WholeLinesTextEdit::movePage(QTextCursor::MoveOperation direction, QTextCursor::MoveMode mode) {
+    ensureCursorVisible();
+    QScrollBar* bar = verticalScrollBar();
+    QTextCursor cursor = textCursor();
+    const int row = pageCaretRow_.value_or(LineOf(cursor) - bar->value());
+    const int top = bar->value();
+    bar->triggerAction(direction == QTextCursor::Down ? QAbstractSlider::SliderPageStepAdd
+                                                      : QAbstractSlider::SliderPageStepSub);
+    int line = bar->value() + row;
+    if (bar->value() == top) line = direction == QTextCursor::Down ? document()->lineCount() - 1 : 0;
+    cursor.setVisualNavigation(true);
+    const int lines = line - LineOf(cursor);
+    if (lines > 0) cursor.movePosition(QTextCursor::Down, mode, lines);
+    if (lines < 0) cursor.movePosition(QTextCursor::Up, mode, -lines);
+    setTextCursor(cursor);
+    pageCaretRow_ = row;
+    // What Shift selects is offered to a middle click, as the text box's own selecting does.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (mode == QTextCursor::KeepAnchor && cursor.hasSelection() && clipboard->supportsSelection()) {
+        clipboard->setMimeData(createMimeDataFromSelection(), QClipboard::Selection);
     }
 }
 

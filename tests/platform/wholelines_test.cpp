@@ -191,6 +191,7 @@ TEST_P(WholeLinesScrolling, PageDownAndPageUpMoveByTheLinesShown) {
         {"paragraphs, read-only", Paragraphs(25), true},
         {"one paragraph, read-only", numbered.join(QLatin1Char(' ')), true},
         {"paragraphs, editable", Paragraphs(25), false},
+        {"one paragraph, editable", numbered.join(QLatin1Char(' ')), false},
     };
     for (const auto& t : texts) {
         SCOPED_TRACE(t.what);
@@ -237,6 +238,44 @@ TEST_P(WholeLinesScrolling, PageDownAndPageUpMoveByTheLinesShown) {
             top = next;
         }
     }
+}
+
+// In a box that takes text, the caret goes along a page at a time and stays in view on the line
+// it stood on; Shift selects from where it stood, and Page Up takes it back to the first line.
+TEST_P(WholeLinesScrolling, PageKeysTakeTheCaretAlongAndShiftSelects) {
+    const BoxCase& c = GetParam();
+    ShownBox box(c);
+    box.box->setReadOnly(false);
+    box.setText(Words(200));
+    box.box->setFocus();
+    box.box->moveCursor(QTextCursor::Start);
+    const QRect view = box.box->viewport()->rect();
+    // The line of the box the caret stands on, counted from the top.
+    const auto caretRow = [&] { return box.box->cursorRect().center().y() / box.box->fontMetrics().height(); };
+    const auto caretShown = [&] { return view.contains(box.box->cursorRect().center()); };
+    const int row = caretRow();
+
+    QTest::keyClick(box.box, Qt::Key_PageDown);
+    const int after = box.box->textCursor().position();
+    EXPECT_GT(after, 0) << "Page Down leaves the caret at the start";
+    EXPECT_TRUE(caretShown()) << "the caret is out of view";
+    EXPECT_EQ(caretRow(), row) << "the caret left the line of the box it stood on";
+    EXPECT_FALSE(box.box->textCursor().hasSelection());
+
+    QTest::keyClick(box.box, Qt::Key_PageDown, Qt::ShiftModifier);
+    const QTextCursor selected = box.box->textCursor();
+    EXPECT_EQ(selected.selectionStart(), after) << "Shift+Page Down does not select from the caret";
+    EXPECT_GT(selected.selectionEnd(), after);
+    EXPECT_TRUE(caretShown()) << "the caret is out of view";
+
+    QTest::keyClick(box.box, Qt::Key_PageUp);
+    QTest::keyClick(box.box, Qt::Key_PageUp);
+    QTest::keyClick(box.box, Qt::Key_PageUp);
+    EXPECT_FALSE(box.box->textCursor().hasSelection());
+    const QTextCursor back = box.box->textCursor();
+    EXPECT_EQ(back.block().layout()->lineForTextPosition(back.positionInBlock()).lineNumber(), 0)
+        << "Page Up at the top leaves the caret below the first line";
+    EXPECT_EQ(box.box->verticalScrollBar()->value(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, WholeLinesScrolling, ::testing::ValuesIn(kBoxes),
