@@ -4,10 +4,6 @@
 # back to the manual window.
 source "$(dirname "$0")/driver.sh"
 
-# Clicks face-down back k of the current manual window.
-pick_back() {
-    click_control $((2520 + 90 + 375 * ($1 % 13))) $((540 + 180 + 630 * ($1 / 13))) 350 600 "$(manual_menu_bar)"
-}
 
 start_display
 start_program

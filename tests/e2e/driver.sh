@@ -605,6 +605,23 @@ mark_clipboard() {
 clipboard_is() { [ "$(clipboard)" = "$1" ]; }
 clipboard_changed() { local now; now=$(clipboard) && [ -n "$now" ] && [ "$now" != "$E2E_MARK" ]; }
 
+primary() { timeout 5 xclip -o -selection primary 2>/dev/null; }
+primary_is() { [ "$(primary)" = "$1" ]; }
+primary_changed() { local now; now=$(primary) && [ -n "$now" ] && [ "$now" != "$E2E_MARK" ]; }
+
+# Reads the text of the focused one-line box up to the caret into BOX_TEXT, through the X
+# selection: Shift+Home selects it (the name box refuses Ctrl+A and Ctrl+C), End puts the caret back.
+read_focused_box() {
+    E2E_MARK="e2e-marker-$RANDOM$RANDOM"
+    printf '%s' "$E2E_MARK" | xclip -quiet -selection primary -i >/dev/null 2>&1 &
+    E2E_PIDS+=("$!")
+    wait_until "the selection taking the marker" primary_is "$E2E_MARK"
+    keys shift+Home
+    wait_until "the box's text being selected" primary_changed
+    BOX_TEXT=$(primary)
+    keys End
+}
+
 # Select all and copy in the focused box; the copied text goes to file $1.
 copy_all_to() {
     mark_clipboard
@@ -748,6 +765,11 @@ splash_to_querent() {
 selection_menu_bar() { echo $((WH - $(px 6195))); }
 querent_menu_bar() { echo $((WH - $(px 5325))); }
 manual_menu_bar() { echo $((WH - $(px 6390))); }
+
+# Clicks face-down back k of the current manual window.
+pick_back() {
+    click_control $((2520 + 90 + 375 * ($1 % 13))) $((540 + 180 + 630 * ($1 / 13))) 350 600 "$(manual_menu_bar)"
+}
 
 # From the querent window, "&Next" to the selection window.
 querent_to_selection() {

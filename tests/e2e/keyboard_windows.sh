@@ -10,24 +10,12 @@ source "$(dirname "$0")/driver.sh"
 
 readonly READING="$E2E_TMP/keys.trs"
 
-# Types $1 into the box that has the focus and checks that the box then holds $2. The box's text
-# is read through the X selection: Shift+Home selects it (the name box refuses Ctrl+A and Ctrl+C).
+# Types $1 into the box that has the focus and checks that the box then holds $2.
 expect_typed() {
     type_text "$1"
-    E2E_MARK="e2e-marker-$RANDOM$RANDOM"
-    printf '%s' "$E2E_MARK" | xclip -quiet -selection primary -i >/dev/null 2>&1 &
-    E2E_PIDS+=("$!")
-    wait_until "the selection taking the marker" primary_is "$E2E_MARK"
-    keys shift+Home
-    wait_until "the box's text being selected" primary_changed
-    local got
-    got=$(primary)
-    keys End
-    [ "$got" = "$2" ] || fail "the box with the focus holds \"$got\", not \"$2\""
+    read_focused_box
+    [ "$BOX_TEXT" = "$2" ] || fail "the box with the focus holds \"$BOX_TEXT\", not \"$2\""
 }
-primary() { timeout 5 xclip -o -selection primary 2>/dev/null; }
-primary_is() { [ "$(primary)" = "$1" ]; }
-primary_changed() { local now; now=$(primary) && [ -n "$now" ] && [ "$now" != "$E2E_MARK" ]; }
 
 # The program is still running, with the window of kind $1 and no exit screen.
 expect_still_in() {

@@ -12,22 +12,10 @@ for tool in ibus-daemon ibus; do
     fi
 done
 
-# The name box's text, read through the X selection: Shift+Home selects it (the box refuses
-# Ctrl+A and Ctrl+C), End puts the caret back.
-primary() { timeout 5 xclip -o -selection primary 2>/dev/null; }
-primary_is() { [ "$(primary)" = "$1" ]; }
-primary_changed() { local now; now=$(primary) && [ -n "$now" ] && [ "$now" != "$E2E_MARK" ]; }
+# The name box holds $1.
 expect_name_box() {
-    E2E_MARK="e2e-marker-$RANDOM$RANDOM"
-    printf '%s' "$E2E_MARK" | xclip -quiet -selection primary -i >/dev/null 2>&1 &
-    E2E_PIDS+=("$!")
-    wait_until "the selection taking the marker" primary_is "$E2E_MARK"
-    keys shift+Home
-    wait_until "the name box's text being selected" primary_changed
-    local got
-    got=$(primary)
-    keys End
-    [ "$got" = "$1" ] || fail "the name box holds \"$got\", not \"$1\""
+    read_focused_box
+    [ "$BOX_TEXT" = "$1" ] || fail "the name box holds \"$BOX_TEXT\", not \"$1\""
 }
 
 # The program's windows are the querent window and one message box, a while after it showed.

@@ -22,10 +22,6 @@ expect_pings_answered_in_pause() {
     wait_window report
 }
 
-# Clicks face-down back k of the current manual window.
-pick_back() {
-    click_control $((2520 + 90 + 375 * ($1 % 13))) $((540 + 180 + 630 * ($1 / 13))) 350 600 "$(manual_menu_bar)"
-}
 
 start_display
 start_program

@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -30,6 +31,16 @@ protected:
         ShowQuerentWindow();
         front = platform::Peek<frmFront>();
         ASSERT_NE(front, nullptr);
+    }
+
+    // The two boxes that take letters only, and the message each gives for anything else.
+    struct RuledBox {
+        QLineEdit* box;
+        const char* message;
+    };
+    std::vector<RuledBox> RuledBoxes() const {
+        return {{front->txtName, "Name cannot contain Numbers and Special Characters"},
+                {front->txtCountry, "Country cannot contain Numbers and Special Characters"}};
     }
 
     // Sends one key press and release as typing it would; the event loop runs after it, as it
@@ -209,14 +220,7 @@ TEST_F(QuerentWindow, NextPassesWhatWasEntered) {
 }
 
 TEST_F(QuerentWindow, NameAndCountryRefuseEverythingButLettersBlankAndBackspace) {
-    const struct {
-        QLineEdit* box;
-        const char* message;
-    } boxes[] = {
-        {front->txtName, "Name cannot contain Numbers and Special Characters"},
-        {front->txtCountry, "Country cannot contain Numbers and Special Characters"},
-    };
-    for (const auto& b : boxes) {
+    for (const RuledBox& b : RuledBoxes()) {
         for (const Key& k : kRefused) {
             b.box->setText(QStringLiteral("Ann"));
             b.box->selectAll();
@@ -254,14 +258,7 @@ TEST_F(QuerentWindow, TheRefusedBoxKeepsTheFocus) {
 }
 
 TEST_F(QuerentWindow, InputMethodCommitsAreFilteredCharacterByCharacterWithOneMessageEach) {
-    const struct {
-        QLineEdit* box;
-        const char* message;
-    } boxes[] = {
-        {front->txtName, "Name cannot contain Numbers and Special Characters"},
-        {front->txtCountry, "Country cannot contain Numbers and Special Characters"},
-    };
-    for (const auto& b : boxes) {
+    for (const RuledBox& b : RuledBoxes()) {
         for (const Commit& c : kCommits) {
             SCOPED_TRACE(c.what);
             b.box->setText(QStringLiteral("Zo"));

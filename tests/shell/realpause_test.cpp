@@ -42,15 +42,7 @@ private:
     QPointer<QWindow> window_;
 };
 
-class RealPause : public WindowTest {
-protected:
-    // "&Next" from the querent window.
-    static frmTarot* OpenSelection() {
-        ShowQuerentWindow();
-        platform::Peek<frmFront>()->cmdNext->click();
-        return platform::Peek<frmTarot>();
-    }
-};
+class RealPause : public WindowTest {};
 
 TEST_F(RealPause, ACloseOrAClickDuringItChangesNothingAndTheReadingComesUp) {
     // The window in its pause, its panel, and its "Back", which would leave for the querent window.

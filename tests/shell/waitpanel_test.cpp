@@ -32,13 +32,6 @@ std::string OnScreen(QWidget* widget, QPoint at) {
 
 class WaitPanel : public WindowTest {
 protected:
-    // "&Next" from the querent window.
-    static frmTarot* OpenSelection() {
-        ShowQuerentWindow();
-        platform::Peek<frmFront>()->cmdNext->click();
-        return platform::Peek<frmTarot>();
-    }
-
     // What the screen shows at the panel's edge (the panel is red around its white labels)
     // when each pause starts.
     void LookAtPauses(QWidget* panel) {

@@ -12,7 +12,9 @@
 #include "platform/printer.h"
 #include "platform/randomsource.h"
 #include "platform/settingsstore.h"
+#include "shell/frmFront.h"
 #include "shell/frmNagScreen2.h"
+#include "shell/frmTarot.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"
 
@@ -58,6 +60,13 @@ public:
     // What the program does once the handler under way has returned to its event loop: the
     // windows it showed reach the screen and the one it brought forward gets the keyboard.
     static void ReturnToEventLoop() { QCoreApplication::processEvents(); }
+
+    // The selection window, reached by "&Next" from the querent window.
+    static frmTarot* OpenSelection() {
+        ShowQuerentWindow();
+        platform::Peek<frmFront>()->cmdNext->click();
+        return platform::Peek<frmTarot>();
+    }
 
     // The exit screen as the user meets it: shown, and on the screen.
     static frmNagScreen2* ShownExitScreen() {
