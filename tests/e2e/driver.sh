@@ -106,6 +106,10 @@ start_x_server() {
     DISPLAY=":$(tr -d '\n' <"$E2E_TMP/display")"
     export DISPLAY
     echo "   display $DISPLAY"
+    # The first key sent through XTEST switches the server's keyboard to the XTEST device's key
+    # map, and a window manager running then takes its key bindings anew: a key sent in that
+    # moment (Alt+F4) escapes them. Switch it now, before a window manager runs.
+    xdotool key shift
 }
 
 start_display() {
