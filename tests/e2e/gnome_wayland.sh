@@ -96,6 +96,9 @@ keys alt+o
 wait_until "the open dialog showing" protocol_has "toplevel opendialog .*"
 protocol_has "parent opendialog querent" || fail "the open dialog is nobody's child: $(protocol | grep opendialog)"
 wait_until "the screen standing still" screen_still
+# Keys typed before the compositor gives the dialog the keyboard would go to the querent window.
+dialog_has_keyboard() { [ "$(protocol | grep '^keyboard ' | tail -n 1)" = "keyboard opendialog" ]; }
+wait_until "the keyboard in the open dialog" dialog_has_keyboard
 type_text "$READING"
 keys Return
 wait_until "the report window showing" protocol_has "toplevel report .*"
