@@ -97,10 +97,15 @@ chmod +x "$E2E_TMP/bin/xdg-open"
 
 display_ready() { [[ $(cat "$E2E_TMP/display" 2>/dev/null) == *[0-9] ]] && [[ $(tail -c1 "$E2E_TMP/display") == "" ]]; }
 
+# Starts the X server with a screen of $1 pixels ("WxH", default 1280x1024). Xvfb puts the pointer
+# in the middle of the screen.
+E2E_SCREEN_W=0 E2E_SCREEN_H=0
 start_x_server() {
     step "start a private X server"
+    IFS=x read -r E2E_SCREEN_W E2E_SCREEN_H <<<"${1:-1280x1024}"
     # No reset of the server when its last client leaves: the checks below come and go.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN_W}x${E2E_SCREEN_H}x24" -nolisten tcp -noreset \
+        3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
     E2E_XVFB=$!
     wait_until "the X server start" display_ready
     DISPLAY=":$(tr -d '\n' <"$E2E_TMP/display")"
@@ -186,6 +191,7 @@ start_mutter_wayland() {
     E2E_WM=$!
     wait_until "the compositor start" nested_mutter_ready
     export XDG_CURRENT_DESKTOP=GNOME
+    E2E_DRAWN_POINTER=mutter
     use_compositor_screen
 }
 
@@ -220,6 +226,7 @@ start_weston() {
         --width=1024 --height=768 --socket=vad-wayland >"$E2E_TMP/weston.log" 2>&1 &
     E2E_WM=$!
     wait_until "the compositor start" compositor_ready
+    E2E_DRAWN_POINTER=weston
     use_compositor_screen
 }
 
@@ -243,7 +250,8 @@ start_kwin_wayland() {
         exit 77
     fi
     need_wayland_plugin
-    start_x_server
+    # Room beside the compositor's screen for the pointer to enter it from.
+    start_x_server 1600x1200
     step "start the kwin_wayland compositor"
     local kwin_home="$E2E_TMP/kwin-home"
     mkdir -p "$kwin_home/.config"
@@ -315,13 +323,87 @@ need_wayland_plugin() {
 }
 
 # The program runs under Qt's Wayland plugin on the compositor's socket; the compositor's screen
-# (FOUND) becomes the current window, and the pointer rests inside it, $1 pixels (default 20)
+# (FOUND) becomes the current window, and the pointer enters it to rest $1 pixels (default 20)
 # from its bottom right corner, so that it takes the keys.
 use_compositor_screen() {
     export WAYLAND_DISPLAY=vad-wayland
     E2E_QPA=wayland
     read -r WIN WX WY WW WH <<<"$FOUND"
-    move_pointer $((WX + WW - ${1:-20})) $((WY + WH - ${1:-20}))
+    WIN=$((WIN))
+    step "the pointer enters the compositor's screen"
+    enter_compositor_screen $((WX + WW - ${1:-20})) $((WY + WH - ${1:-20}))
+}
+
+# Moves the pointer into the compositor's screen at pixel x, y of the X screen, from outside it.
+# weston's x11 backend moves its own pointer by the X pointer's steps, counted from where the X
+# pointer last entered its window: with the pointer inside the window from the start (Xvfb puts
+# it in the middle of the screen), weston's pointer stays in its top left corner, and every click
+# lands there. Entering puts the compositor's pointer where the X pointer is.
+enter_compositor_screen() {
+    local ox=$((E2E_SCREEN_W - 1)) oy=$((E2E_SCREEN_H - 1))
+    if ((ox >= WX && ox < WX + WW && oy >= WY && oy < WY + WH)); then
+        fail "the X screen (${E2E_SCREEN_W}x${E2E_SCREEN_H}) has no room outside the compositor's screen"
+    fi
+    move_pointer "$ox" "$oy"
+    move_pointer "$1" "$2"
+    # Once the compositor's screen has faded in.
+    wait_until "the compositor's screen standing still" screen_still
+    expect_pointer_at "$1" "$2" "the pointer entering the compositor's screen"
+}
+
+# Fails unless the pointer at pixel x, y of the X screen acts there: under X, the window there is
+# the current window (or the window manager's frame of it); under a compositor that draws its own
+# pointer into its screen (weston, mutter), that pointer is drawn there. $3 says what the pointer
+# is there for. (kwin_wayland leaves its pointer to the X server's cursor, which screenshots do not
+# show; it takes the pointer's place from the X server's.)
+expect_pointer_at() {
+    local X Y SCREEN WINDOW
+    eval "$(xdotool getmouselocation --shell)"
+    [ "$X $Y" = "$1 $2" ] || fail "$3 missed: the pointer is at $X, $Y, not at $1, $2"
+    holds_window "$WINDOW" "$WIN" ||
+        fail "$3 at $1, $2 missed: the pointer is over window $WINDOW ($(window_name "$WINDOW")), not over the current window $WIN ($(window_name "$WIN"))"
+    if [ -n "$E2E_DRAWN_POINTER" ]; then
+        E2E_WAIT=10 wait_until "$3 at $1, $2: the compositor's pointer drawn there" compositor_pointer_at "$1" "$2"
+    fi
+}
+
+# The window's caption, for messages.
+window_name() { xdotool getwindowname "$1" 2>/dev/null || echo "no caption"; }
+
+# True when X window $1 is window $2 or holds it (the window manager's frame of it, say).
+holds_window() {
+    local outer=$(($1)) id=$(($2)) parent root
+    while ((id != outer)); do
+        read -r parent root < <(xwininfo -id "$id" -tree 2>/dev/null |
+            awk '/Root window id:/ { r = $4 } /Parent window id:/ { p = $4 } END { print p, r }')
+        [ -n "$parent" ] && ((parent != root)) || return 1
+        id=$((parent))
+    done
+}
+
+# True when the compositor draws its pointer at pixel x, y of the X screen: the pixels at and
+# below right of the spot change when the pointer comes there from 40 pixels beside it, and
+# little else on the screen does (not a compositor's fade, say). Leaves the pointer there.
+E2E_DRAWN_POINTER=""
+compositor_pointer_at() {
+    local x=$1 y=$2 beside=$(($1 - 40)) here there all
+    ((beside >= WX)) || beside=$(($1 + 40))
+    move_pointer "$beside" "$y"
+    sleep 0.1
+    shot "$E2E_TMP/pointer-beside.png" || return 1
+    move_pointer "$x" "$y"
+    sleep 0.1
+    shot "$E2E_TMP/pointer-at.png" || return 1
+    here=$(pixels_changed "20x24+$((x - WX - 4))+$((y - WY - 4))")
+    there=$(pixels_changed "20x24+$((beside - WX - 4))+$((y - WY - 4))")
+    all=$(pixels_changed "${WW}x${WH}+0+0")
+    ((here >= 10 && all - here - there < 2000))
+}
+# Of pointer-beside.png and pointer-at.png, how many pixels of the area $1 ("WxH+X+Y") differ.
+pixels_changed() {
+    local n
+    n=$(compare -metric AE -fuzz 10% "$E2E_TMP/pointer-beside.png[$1]" "$E2E_TMP/pointer-at.png[$1]" null: 2>&1) || true
+    [[ $n =~ ^[0-9]+$ ]] && echo "$n" || echo 999999
 }
 
 SHOT="$E2E_TMP/screen.png"
@@ -577,10 +659,18 @@ click_control() {
 # Clicks at pixel x, y of the current window.
 click_at() { click_screen $((WX + $1)) $((WY + $2)); }
 
-# Clicks at pixel x, y of the screen.
+# Clicks at pixel x, y of the screen, once the pointer is seen to act there (expect_pointer_at);
+# $3 says what the click is on (default: the place).
 click_screen() {
+    press_at "$@"
+    xdotool mouseup 1
+}
+
+# Presses the left button at pixel x, y of the screen, as click_screen does, and holds it.
+press_at() {
     move_pointer "$1" "$2"
-    xdotool click 1
+    expect_pointer_at "$1" "$2" "${3:-"the click at $1, $2 (step \"$E2E_STEP\")"}"
+    xdotool mousedown 1
 }
 
 # Moves the pointer to pixel x, y of the screen. (A synchronous move to where the pointer already

@@ -30,8 +30,8 @@ read -r cx cy cw ch <<<"$CONTINUE"
 # Each press comes once the screen has settled after the pointer's move.
 move_pointer $((WX + cx + cw / 2)) $((WY + cy + ch / 2))
 wait_until "the screen standing still" screen_still
-xdotool click 1
-wait_until "the querent window showing" querent_shows
+click_screen $((WX + cx + cw / 2)) $((WY + cy + ch / 2)) "the click on \"Continue....\""
+wait_until "the querent window showing after the click on \"Continue....\"" querent_shows
 rest_pointer
 wait_until "the screen standing still" screen_still
 cp "$E2E_TMP/still-2.png" "$E2E_TMP/before.png"
@@ -44,8 +44,8 @@ echo "   the frame's band: $BAND"
 read -r bx by bw bh <<<"$BAND"
 move_pointer $((WX + bx + bw + 190 - 40)) $((WY + by + 14))
 wait_until "the screen standing still" screen_still
-xdotool click 1
-wait_until "the program asking to be maximised" sent_maximise
+click_screen $((WX + bx + bw + 190 - 40)) $((WY + by + 14)) "the click on the maximise button"
+wait_until "the program asking to be maximised after the click on the maximise button" sent_maximise
 rest_pointer
 
 step "the querent window stays at its size and place"

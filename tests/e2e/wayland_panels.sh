@@ -142,8 +142,7 @@ keys Down Tab Tab Tab Tab Tab space  # One Card, "Manual"
 wait_until "the manual window showing" manual_shows
 # The backs' box: the first back's middle is 8 pixels right and 5 below its top left corner.
 read -r bx by _ <<<"$BACKS"
-move_pointer $((WX + bx + 8)) $((WY + by + 5))
-xdotool mousedown 1
+press_at $((WX + bx + 8)) $((WY + by + 5)) "the press on the first card back"
 wait_until "the screen standing still" screen_still
 now_us
 xdotool mouseup 1
