@@ -1,8 +1,8 @@
 #include "platform/filedialog.h"
 
 #include "platform/dialogs.h"
-#include "platform/keyboard.h"
 #include "platform/messagebox.h"
+#include "platform/stacking.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "platform/forms.h"
 
 #include "platform/focusmark.h"
-#include "platform/keyboard.h"
+#include "platform/stacking.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "platform/messagebox.h"
 
 #include "platform/dialogs.h"
-#include "platform/keyboard.h"
+#include "platform/stacking.h"
 
 #include <QDialogButtonBox>
 #include <QMessageBox>

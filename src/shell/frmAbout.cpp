@@ -1,8 +1,8 @@
 #include "shell/frmAbout.h"
 
 #include "platform/fonts.h"
-#include "platform/keyboard.h"
 #include "platform/lightscheme.h"
+#include "platform/stacking.h"
 #include "platform/twips.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"

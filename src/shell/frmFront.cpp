@@ -2,9 +2,9 @@
 
 #include "platform/filedialog.h"
 #include "platform/fonts.h"
-#include "platform/keyboard.h"
 #include "platform/lightscheme.h"
 #include "platform/messagebox.h"
+#include "platform/stacking.h"
 #include "platform/twips.h"
 #include "platform/wholelines.h"
 #include "shell/frmMDI.h"

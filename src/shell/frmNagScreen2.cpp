@@ -2,10 +2,10 @@
 
 #include "platform/focusmark.h"
 #include "platform/fonts.h"
-#include "platform/keyboard.h"
 #include "platform/lightscheme.h"
 #include "platform/messagebox.h"
 #include "platform/randomsource.h"
+#include "platform/stacking.h"
 #include "platform/twips.h"
 #include "shell/modTellAFriend.h"
 #include "shell/navigation.h"

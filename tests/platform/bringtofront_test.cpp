@@ -1,7 +1,7 @@
 // Windows ask for the keyboard through BringToFront. Of the windows brought to the front in one
 // handler, the last one still shown gets it once the handler has returned to the event loop; a
 // window brought forward and hidden again on the way never has it, not even for a moment.
-#include "platform/keyboard.h"
+#include "platform/stacking.h"
 
 #include <QApplication>
 #include <QTest>

@@ -3,8 +3,8 @@
 // Wayland the compositor places a dialog by its parent, and one without a parent lands in a
 // corner of the screen.
 #include "platform/filedialog.h"
-#include "platform/keyboard.h"
 #include "platform/messagebox.h"
+#include "platform/stacking.h"
 
 #include <QApplication>
 #include <QDialog>

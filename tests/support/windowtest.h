@@ -6,7 +6,7 @@
 #include "platform/browser.h"
 #include "platform/filedialog.h"
 #include "platform/forms.h"
-#include "platform/keyboard.h"
+#include "platform/keyguard.h"
 #include "platform/messagebox.h"
 #include "platform/pause.h"
 #include "platform/printer.h"
