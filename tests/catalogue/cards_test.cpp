@@ -4,7 +4,7 @@
 #include <QSet>
 #include <gtest/gtest.h>
 
-#include "support/qstringprinting.h"
+#include "support/qtprinting.h"
 
 namespace {
 struct TitleCase {

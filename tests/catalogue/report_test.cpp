@@ -9,7 +9,7 @@
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
-#include "support/qstringprinting.h"
+#include "support/qtprinting.h"
 
 // The report is compared paragraph by paragraph in a small markup: "C|" starts a centred
 // paragraph and "L|" a left one; **bold** and __underlined__ runs; {R} stands for the 512 blanks

@@ -2,7 +2,7 @@
 
 #include "platform/application.h"
 #include "spreadtables.h"
-#include "support/qstringprinting.h"
+#include "support/qtprinting.h"
 
 #include <QSet>
 #include <algorithm>

@@ -2,6 +2,7 @@
 #include "catalogue/spreads.h"
 #include "manual/placement.h"
 #include "platform/randomsource.h"
+#include "support/qtprinting.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -2,6 +2,7 @@
 // handler, the last one still shown gets it once the handler has returned to the event loop; a
 // window brought forward and hidden again on the way never has it, not even for a moment.
 #include "platform/stacking.h"
+#include "support/qtprinting.h"
 
 #include <QApplication>
 #include <QTest>

@@ -4,7 +4,7 @@
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
 #include "support/filefaults.h"
-#include "support/qstringprinting.h"
+#include "support/qtprinting.h"
 
 #include <QApplication>
 #include <QDir>

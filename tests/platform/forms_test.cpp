@@ -1,5 +1,7 @@
 #include "platform/forms.h"
+#include "support/qtprinting.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -158,4 +160,35 @@ TEST(Forms, AHeldEnterOrSpacePressesAFocusedButtonOnce) {
         send(QEvent::KeyRelease, k, false);
         EXPECT_EQ(presses, 1) << k.name;
     }
+}
+
+// Alt+G where "&Go" and "&Give" share the letter: each stroke moves the focus to the next of
+// the two, and neither is pressed. A letter only one button has presses it at once.
+TEST(Forms, AMnemonicTwoButtonsShareOnlyMovesTheFocus) {
+    QWidget window;
+    CommandButton go("&Go", &window);
+    CommandButton give("&Give", &window);
+    CommandButton back("&Back", &window);
+    give.move(0, 40);
+    back.move(0, 80);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    back.setFocus();
+    int presses = 0;
+    for (CommandButton* button : {&go, &give, &back}) {
+        QObject::connect(button, &CommandButton::Click, [&presses] { ++presses; });
+    }
+
+    QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
+    QWidget* first = QApplication::focusWidget();
+    EXPECT_TRUE(first == &go || first == &give) << "the focus is on " << testing::PrintToString(first);
+    QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
+    QWidget* second = QApplication::focusWidget();
+    EXPECT_TRUE((second == &go || second == &give) && second != first)
+        << "the focus is on " << testing::PrintToString(second);
+    EXPECT_EQ(presses, 0);
+
+    QTest::keyClick(&window, Qt::Key_B, Qt::AltModifier);
+    EXPECT_EQ(presses, 1);
 }

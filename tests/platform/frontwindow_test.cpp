@@ -5,6 +5,7 @@
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
 #include "platform/stacking.h"
+#include "support/qtprinting.h"
 
 #include <QApplication>
 #include <QDialog>

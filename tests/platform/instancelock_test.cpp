@@ -3,6 +3,7 @@
 #include "platform/application.h"
 #include "support/environment.h"
 #include "support/filefaults.h"
+#include "support/qtprinting.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,6 +4,7 @@
 // Wayland), which goes unanswered when the pause blocks the thread, and for which the desktop
 // offers to kill the program.
 #include "platform/pause.h"
+#include "support/qtprinting.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

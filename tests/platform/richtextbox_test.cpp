@@ -1,4 +1,5 @@
 #include "platform/richtextbox.h"
+#include "support/qtprinting.h"
 
 #include <QTextBlock>
 #include <QTextDocument>

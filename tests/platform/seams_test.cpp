@@ -7,6 +7,7 @@
 #include "platform/settingsstore.h"
 #include "platform/twips.h"
 #include "support/filefaults.h"
+#include "support/qtprinting.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,6 +2,7 @@
 // title, and a box shows every line of its message whole.
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
+#include "support/qtprinting.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -3,6 +3,7 @@
 #include "platform/fonts.h"
 #include "platform/twips.h"
 #include "platform/wholelines.h"
+#include "support/qtprinting.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

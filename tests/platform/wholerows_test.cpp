@@ -3,6 +3,7 @@
 #include "platform/fonts.h"
 #include "platform/twips.h"
 #include "platform/wholerows.h"
+#include "support/qtprinting.h"
 
 #include <QApplication>
 #include <QScrollBar>

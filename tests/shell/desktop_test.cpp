@@ -2,7 +2,7 @@
 // that a title bar's maximise button (Qt draws one on every window on Wayland) cannot fill the
 // screen with.
 #include "shell/everywindow.h"
-#include "support/qstringprinting.h"
+#include "support/qtprinting.h"
 #include "support/windowtest.h"
 
 #include <QGuiApplication>

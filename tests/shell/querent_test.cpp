@@ -4,7 +4,7 @@
 #include "shell/frmTarot.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"
-#include "support/qstringprinting.h"
+#include "support/qtprinting.h"
 #include "support/windowtest.h"
 
 #include <QAction>

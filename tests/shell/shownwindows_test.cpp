@@ -10,7 +10,7 @@
 #include "shell/frmTarot.h"
 #include "shell/navigation.h"
 #include "shell/windowroads.h"
-#include "support/qstringprinting.h"
+#include "support/qtprinting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -137,7 +137,7 @@ TEST_F(ShownWindows, TabMovesOnOutOfTheReportBoxAndCtrlTabTypesATab) {
     QTest::keyClick(box, Qt::Key_Tab);
     QWidget* next = QApplication::focusWidget();
     EXPECT_NE(next, box);
-    EXPECT_TRUE(next && next->window() == report);
+    EXPECT_EQ(next ? next->window() : nullptr, report);
     QTest::keyClick(next, Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), box);
     EXPECT_EQ(box->toPlainText(), text);

@@ -7,7 +7,7 @@
 #include "shell/weblinks_urls.h"
 #include "support/environment.h"
 #include "support/filefaults.h"
-#include "support/qstringprinting.h"
+#include "support/qtprinting.h"
 #include "support/stderrcapture.h"
 #include "support/windowtest.h"
 

@@ -1,6 +1,7 @@
 // The text shift: every character 85 codes up or down, a character whose code would leave
 // 0..255 left out, and texts too long to count given back empty.
 #include "shell/textshift.h"
+#include "support/qtprinting.h"
 
 #include <gtest/gtest.h>
 

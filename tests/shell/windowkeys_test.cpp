@@ -11,7 +11,7 @@
 #include "shell/navigation.h"
 #include "shell/startup.h"
 #include "shell/windowroads.h"
-#include "support/qstringprinting.h"
+#include "support/qtprinting.h"
 
 #include <QAction>
 #include <QApplication>

@@ -17,6 +17,7 @@
 #include "shell/frmTarot.h"
 #include "shell/navigation.h"
 #include "shell/startup.h"
+#include "support/qtprinting.h"
 
 #include <QApplication>
 #include <QCoreApplication>
