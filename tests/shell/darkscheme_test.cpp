@@ -15,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -335,6 +336,10 @@ std::vector<WindowCase> WindowsAndWaitPanels() {
 // What the window itself draws: the client area below a main window's menu bar (menus follow
 // the desktop's scheme), else the whole window.
 QImage ClientPicture(QWidget* window) {
+    // Qt lays a long text out a piece at a time in the background, and the box's scroll bar
+    // handle shrinks as it goes: the picture waits until every text box is laid out to its end.
+    for (QTextEdit* box : window->findChildren<QTextEdit*>()) box->document()->documentLayout()->documentSize();
+    QCoreApplication::processEvents();
     const auto* main = qobject_cast<QMainWindow*>(window);
     const QRect client = main && main->centralWidget() ? main->centralWidget()->geometry() : window->rect();
     return window->grab(client).toImage().convertToFormat(QImage::Format_RGB32);
