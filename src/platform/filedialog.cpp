@@ -6,11 +6,14 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <algorithm>
 
 namespace platform {
 namespace {
 FileDialogScript* g_script = nullptr;
+std::optional<bool> g_completionList;
 
 enum class Kind { Open, Save };
 
@@ -78,6 +81,10 @@ std::optional<QString> Show(const FileDialogOptions& options, Kind kind, const Q
     // before the extension is added.
     if (save) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!selected.isEmpty()) dialog.selectFile(selected);
+    // The dialog owns its completer and keeps using it: only the boxes let go of it.
+    if (!NameCompletionList()) {
+        for (QLineEdit* box : dialog.findChildren<QLineEdit*>()) box->setCompleter(nullptr);
+    }
     dialog.setMinimumWidth(std::max(dialog.minimumSizeHint().width(), TitleBarWidth(options.title)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();
@@ -97,6 +104,13 @@ std::optional<QString> Ask(const FileDialogOptions& options, Kind kind, QString 
     }
 }
 }  // namespace
+
+bool NameCompletionList() {
+    if (g_completionList) return *g_completionList;
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void SetNameCompletionList(std::optional<bool> on) { g_completionList = on; }
 
 QString QtFilter(const QString& filter) {
     const int bar = filter.indexOf(QLatin1Char('|'));

@@ -30,6 +30,14 @@ std::optional<QString> GetSaveFileName(const FileDialogOptions& options);
 // The question asked before an existing file is replaced.
 QString ReplaceQuestion(const QString& path);
 
+// Whether the dialogs' name box offers Qt's list of completions. The list is a popup window that
+// takes the keyboard while it shows; under Wayland the compositor may put it anywhere as a window
+// of its own, and keys typed while it comes and goes are lost. So the box offers none there (Qt's
+// inline completion is no way out: Enter takes the name it offers) and the list elsewhere. Tests
+// choose (an empty optional: by the platform).
+bool NameCompletionList();
+void SetNameCompletionList(std::optional<bool> on);
+
 // Turns "Description|*.ext" into the Qt form "Description (*.ext)".
 QString QtFilter(const QString& filter);
 

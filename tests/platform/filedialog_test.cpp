@@ -8,8 +8,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -213,3 +215,135 @@ INSTANTIATE_TEST_SUITE_P(Names, FileDialogRefusal,
                              return std::string(std::get<0>(info.param).name) +
                                     (std::get<1>(info.param) == Driver::Script ? "_Scripted" : "_QtDialog");
                          });
+
+namespace {
+
+// Names typed key by key into Qt's own dialog, opened in a folder whose files begin as the typed
+// names do. With no list of completions (as under Wayland) no window opens while the keys come;
+// with the list, it opens under the box. Either way Enter gives the name typed, completed as the
+// options say, never a name the dialog only offered.
+struct TypedCase {
+    const char* name;
+    Kind kind;
+    bool list;          // the name box offers Qt's list of completions
+    const char* typed;  // within the dialog's folder
+    const char* given;
+};
+
+const TypedCase kTypedCases[] = {
+    {"SaveOfAPrefixWithoutList", Kind::Save, false, "k", "k.trs"},
+    {"SaveOfAPrefixWithList", Kind::Save, true, "k", "k.trs"},
+    {"SaveInASubfolderWithoutList", Kind::Save, false, "sub/k1", "sub/k1.trs"},
+    {"OpenOfAPrefixWithoutList", Kind::Open, false, "k1", "k1.trs"},
+    {"OpenOfAPrefixWithList", Kind::Open, true, "k1", "k1.trs"},
+    {"OpenOfAWholeNameWithoutList", Kind::Open, false, "k10.trs", "k10.trs"},
+};
+
+void PrintTo(const TypedCase& c, std::ostream* os) { *os << c.name; }
+
+// The folder's entries: what the dialog lists once it has read the folder.
+const char* const kTypedFolder[] = {"k1.trs", "k1-earlier.trs", "k10.trs", "sub/k1-earlier.trs", "sub/k10.trs"};
+constexpr int kListed = 4;  // sub and the three readings beside it
+
+struct TypedRun {
+    std::optional<QString> given;
+    QString box;                     // the name box's text before Enter
+    QStringList windowsWhileTyping;  // the other windows that showed while the keys came
+    bool boxHadFocus = false;
+    bool stayed = false;             // the dialog was still there after Enter
+    bool listed = false;             // the dialog listed the folder's files
+};
+
+// Runs show(), which opens Qt's file dialog; takes the dialog to `folder` and, once it lists the
+// folder's files, types `typed` key by key, as the display sends keys to the window with the
+// keyboard, then Enter.
+TypedRun TypeIntoQtDialog(const std::function<std::optional<QString>()>& show, const QString& folder,
+                          const QString& typed) {
+    TypedRun run;
+    bool entered = false;
+    QElapsedTimer waiting;
+    waiting.start();
+    QTimer poll;
+    poll.setInterval(0);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) return;
+        if (entered) {
+            run.stayed = true;
+            dialog->reject();
+            return;
+        }
+        if (!dialog->isActiveWindow()) {
+            dialog->activateWindow();
+            return;
+        }
+        if (dialog->directory().absolutePath() != folder) dialog->setDirectory(folder);
+        // A person types once the dialog shows the folder's files.
+        auto* files = dialog->findChild<QFileSystemModel*>();
+        run.listed = files && files->rowCount(files->index(folder)) >= kListed;
+        if (!run.listed) {
+            // Not for ever: a dialog that never lists them fails the test.
+            if (waiting.hasExpired(60000)) dialog->reject();
+            return;
+        }
+        entered = true;
+        auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        run.boxHadFocus = box && box->hasFocus();
+        QWindow* window = dialog->windowHandle();
+        for (const QChar c : typed) {
+            QTest::keyClick(window, c.toLatin1());
+            for (QWidget* other : QApplication::topLevelWidgets()) {
+                const QString name = QString::fromLatin1(other->metaObject()->className());
+                if (other != dialog && other->isVisible() && !run.windowsWhileTyping.contains(name)) {
+                    run.windowsWhileTyping << name;
+                }
+            }
+        }
+        if (box) run.box = box->text();
+        QTest::keyClick(window, Qt::Key_Return);
+    });
+    poll.start();
+    run.given = show();
+    return run;
+}
+
+class FileDialogTyping : public ::testing::TestWithParam<TypedCase> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir().mkpath(at("sub")));
+        for (const char* name : kTypedFolder) ASSERT_TRUE(WriteFile(at(name)));
+    }
+    void TearDown() override { SetNameCompletionList(std::nullopt); }
+
+    QString at(const char* name) const { return folder.path() + QLatin1Char('/') + QString::fromLatin1(name); }
+
+    QTemporaryDir folder;
+    MessageBoxRecorder messages;
+};
+
+}  // namespace
+
+TEST_P(FileDialogTyping, GivesTheNameTyped) {
+    const TypedCase& c = GetParam();
+    SetNameCompletionList(c.list);
+    const FileDialogOptions options = OptionsFor(c.kind);
+    const auto show = [&] { return c.kind == Kind::Save ? GetSaveFileName(options) : GetOpenFileName(options); };
+    const QString typed = QString::fromLatin1(c.typed);
+
+    const TypedRun run = TypeIntoQtDialog(show, folder.path(), typed);
+
+    ASSERT_TRUE(run.listed) << "the dialog never listed the folder's files";
+    EXPECT_TRUE(run.boxHadFocus) << "the dialog opened with the focus elsewhere than the name box";
+    EXPECT_EQ(run.box, typed);
+    if (c.list) {
+        EXPECT_EQ(run.windowsWhileTyping, QStringList{QStringLiteral("QListView")}) << "no list of completions opened";
+    } else {
+        EXPECT_EQ(run.windowsWhileTyping, QStringList{}) << "windows opened while typing";
+    }
+    EXPECT_FALSE(run.stayed) << "Enter left the dialog open";
+    EXPECT_EQ(run.given, std::optional<QString>(at(c.given)));
+    EXPECT_TRUE(messages.shown().empty()) << messages.texts().join(" | ").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, FileDialogTyping, ::testing::ValuesIn(kTypedCases),
+                         [](const auto& info) { return std::string(info.param.name); });
