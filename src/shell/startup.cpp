@@ -2,6 +2,7 @@
 
 #include "platform/application.h"
 #include "platform/fixedsize.h"
+#include "platform/keepmaximised.h"
 #include "platform/forms.h"
 #include "platform/keyboard.h"
 #include "platform/messagebox.h"
@@ -50,6 +51,7 @@ void SetUpApplication() {
     // The program ends in one place, QuitApplication, never by closing its last window.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     platform::InstallFixedSizeGuard();
+    platform::InstallKeepMaximised();
 }
 
 void StartApplication() {
