@@ -2,6 +2,7 @@
 
 #include "platform/application.h"
 #include "platform/fixedsize.h"
+#include "platform/keepmaximised.h"
 #include "platform/forms.h"
 #include "platform/keyguard.h"
 #include "platform/messagebox.h"
@@ -51,6 +52,7 @@ void SetUpApplication() {
     // The program ends in one place, QuitApplication, never by closing its last window.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     platform::InstallFixedSizeGuard();
+    platform::InstallKeepMaximised();
 }
 
 void StartApplication() {
