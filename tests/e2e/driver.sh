@@ -340,15 +340,20 @@ use_compositor_screen() {
 # it in the middle of the screen), weston's pointer stays in its top left corner, and every click
 # lands there. Entering puts the compositor's pointer where the X pointer is.
 enter_compositor_screen() {
+    move_pointer_outside
+    move_pointer "$1" "$2"
+    # Once the compositor's screen has faded in.
+    wait_until "the compositor's screen standing still" screen_still
+    expect_pointer_at "$1" "$2" "the pointer entering the compositor's screen"
+}
+
+# Moves the pointer out of the compositor's screen, to the X screen's bottom right corner.
+move_pointer_outside() {
     local ox=$((E2E_SCREEN_W - 1)) oy=$((E2E_SCREEN_H - 1))
     if ((ox >= WX && ox < WX + WW && oy >= WY && oy < WY + WH)); then
         fail "the X screen (${E2E_SCREEN_W}x${E2E_SCREEN_H}) has no room outside the compositor's screen"
     fi
     move_pointer "$ox" "$oy"
-    move_pointer "$1" "$2"
-    # Once the compositor's screen has faded in.
-    wait_until "the compositor's screen standing still" screen_still
-    expect_pointer_at "$1" "$2" "the pointer entering the compositor's screen"
 }
 
 # Fails unless the pointer at pixel x, y of the X screen acts there: under X, the window there is
@@ -457,6 +462,7 @@ to_selection() {
 # (CUPS_SERVER) pass through, and so do the settings a scenario puts into E2E_PROGRAM_ENV
 # ("NAME=value" each).
 E2E_PROGRAM_ENV=()
+E2E_PROGRAM_LOG=/dev/null E2E_PROTOCOL_LOGGED=""
 start_program() {
     local program=${1:-$E2E_PROGRAM}
     local passed=()
@@ -469,6 +475,8 @@ start_program() {
         XDG_RUNTIME_DIR="$E2E_TMP/runtime" TMPDIR="$E2E_TMP/tmp" "${passed[@]}" "${E2E_PROGRAM_ENV[@]}" \
         "$program" >"$E2E_TMP/program-${#E2E_PIDS[@]}.log" 2>&1 &
     PID=$!
+    E2E_PROGRAM_LOG="$E2E_TMP/program-${#E2E_PIDS[@]}.log"
+    E2E_PROTOCOL_LOGGED=${WAYLAND_DEBUG:+yes}
     E2E_PIDS+=("$PID")
 }
 
@@ -667,11 +675,26 @@ click_screen() {
 }
 
 # Presses the left button at pixel x, y of the screen, as click_screen does, and holds it.
+# Under a compositor the pointer comes in from outside its screen first: nested mutter draws its
+# pointer where the X pointer moves but, after a window came up under the resting pointer, may
+# tell the program of no move inside its screen, and the press goes nowhere.
 press_at() {
+    local what=${3:-"the click at $1, $2 (step \"$E2E_STEP\")"} told
+    if [ "$E2E_QPA" = wayland ]; then
+        told=$(pointer_events)
+        move_pointer_outside
+    fi
     move_pointer "$1" "$2"
-    expect_pointer_at "$1" "$2" "${3:-"the click at $1, $2 (step \"$E2E_STEP\")"}"
+    expect_pointer_at "$1" "$2" "$what"
+    if [ "$E2E_QPA" = wayland ] && [ -n "${E2E_PROTOCOL_LOGGED:-}" ]; then
+        wait_until "$what at $1, $2: the program told of the pointer there" pointer_events_beyond "$told"
+    fi
     xdotool mousedown 1
 }
+
+# From the program's protocol log, the number of times it was told where the pointer is.
+pointer_events() { grep -ac 'wl_pointer@[0-9]*\.\(enter\|motion\)(' "$E2E_PROGRAM_LOG" || true; }
+pointer_events_beyond() { (($(pointer_events) > $1)); }
 
 # Moves the pointer to pixel x, y of the screen. (A synchronous move to where the pointer already
 # is waits for a motion that never comes.)
@@ -747,6 +770,17 @@ card_title() {
 }
 
 # --- reading files ------------------------------------------------------------------------
+
+# Writes reading file $1: the Celtic Cross from the Rider Waite deck, every byte 85 above its character,
+# each record ended by CR LF.
+write_reading() {
+    local record
+    : >"$1"
+    for record in "sCeltic Cross" dr c16 c20 c12 c75 c45 c49 c28 c31 c60 c48 r16 r75; do
+        printf '%s' "$record" | od -An -v -tu1 | tr -s ' ' '\n' | awk 'NF { printf "%c", $1 + 85 }' >>"$1"
+        printf '\r\n' >>"$1"
+    done
+}
 
 # Decodes reading file $1 into $2, one record per line: every stored byte is 85 above the
 # record's character and every line ends in CR LF, which is not shifted.

@@ -120,17 +120,6 @@ expect_no_message() {
     ! shown_since_mark "$BOX_CAPTION" plain || fail "a message box showed"
 }
 
-# A saved reading: the Celtic Cross from the Rider Waite deck, every byte 85 above its character,
-# each record ended by CR LF.
-write_reading() {
-    local record
-    : >"$1"
-    for record in "sCeltic Cross" dr c16 c20 c12 c75 c45 c49 c28 c31 c60 c48 r16 r75; do
-        printf '%s' "$record" | od -An -v -tu1 | tr -s ' ' '\n' | awk 'NF { printf "%c", $1 + 85 }' >>"$1"
-        printf '\r\n' >>"$1"
-    done
-}
-
 # The folder: k1.trs is the reading; the files beside it, whose names begin as the names typed
 # do, are no readings, so that opening one of them shows a message instead of the report.
 mkdir -p "$FOLDER" "$E2E_TMP/before"

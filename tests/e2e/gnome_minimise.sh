@@ -9,17 +9,6 @@ source "$(dirname "$0")/driver.sh"
 readonly LOG="$E2E_TMP/program-0.log"
 readonly READING="$E2E_TMP/home/reading.trs"
 
-# A saved reading: the Celtic Cross from the Rider Waite deck, every byte 85 above its character,
-# each record ended by CR LF.
-write_reading() {
-    local record
-    : >"$1"
-    for record in "sCeltic Cross" dr c16 c20 c12 c75 c45 c49 c28 c31 c60 c48 r16 r75; do
-        printf '%s' "$record" | od -An -v -tu1 | tr -s ' ' '\n' | awk 'NF { printf "%c", $1 + 85 }' >>"$1"
-        printf '\r\n' >>"$1"
-    done
-}
-
 # From the program's protocol log (WAYLAND_DEBUG=client):
 # the title of the window that the compositor last gave the keyboard;
 keyboard_window() {
@@ -49,24 +38,6 @@ report_size() {
 # and whether the program has asked for the report window's minimise.
 sent_minimise() { grep -q -- "-> $REPORT\.set_minimized()" "$LOG"; }
 
-# The last place at which the program saw the pointer, "x y" in the window under it.
-pointer_seen() {
-    grep -a 'wl_pointer@[0-9]*\.\(enter\|motion\)(' "$LOG" | tail -n 1 |
-        sed 's/.*, \([0-9]*\)\.[0-9]*, \([0-9]*\)\.[0-9]*)$/\1 \2/'
-}
-# Moves the pointer to x, y of the compositor's screen until the program has seen it there:
-# mutter, nested, may miss a move that stays inside its screen, so the pointer comes in from
-# outside it.
-point_at() {
-    local x=$1 y=$2 deadline=$((SECONDS + E2E_WAIT)) seen
-    until [ "$(pointer_seen)" = "$x $y" ]; do
-        ((SECONDS < deadline)) || fail "the program saw the pointer at $(pointer_seen), not at $x $y"
-        move_pointer $((WX + WW + 40)) $((WY + WH + 40))
-        move_pointer $((WX + x)) $((WY + y))
-        seen=$((SECONDS + 3))
-        while ((SECONDS < seen)) && [ "$(pointer_seen)" != "$x $y" ]; do sleep 0.1; done
-    done
-}
 # True when mutter's desktop, dark blue along the screen's edges, shows in an 8 pixel band along
 # some edge of screenshot $1, as it does beside any window but a maximised one.
 desktop_on_edges() {
@@ -106,9 +77,8 @@ desktop_on_edges "$E2E_TMP/still-2.png" && fail "the desktop shows beside the ma
 
 step "the minimise button of the report window's title bar"
 # The button's middle is 64 pixels left of the window's right edge and 15 below its top.
-point_at $((WW - 64)) 15
-xdotool click 1
-wait_until "the program asking to be minimised" sent_minimise
+click_screen $((WX + WW - 64)) $((WY + 15)) "the click on the minimise button"
+wait_until "the program asking to be minimised after the click on the minimise button" sent_minimise
 rest_pointer
 report_gone() { shot "$SHOT" && desktop_on_edges "$SHOT"; }
 wait_until "the report window going off the screen" report_gone

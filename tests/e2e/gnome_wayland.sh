@@ -67,17 +67,6 @@ protocol() {
 # True once the protocol shows a line matching $1.
 protocol_has() { protocol | grep -qx "$1"; }
 
-# A saved reading: the Celtic Cross from the Rider Waite deck, every byte 85 above its character,
-# each record ended by CR LF.
-write_reading() {
-    local record
-    : >"$1"
-    for record in "sCeltic Cross" dr c16 c20 c12 c75 c45 c49 c28 c31 c60 c48 r16 r75; do
-        printf '%s' "$record" | od -An -v -tu1 | tr -s ' ' '\n' | awk 'NF { printf "%c", $1 + 85 }' >>"$1"
-        printf '\r\n' >>"$1"
-    done
-}
-
 start_mutter_wayland
 write_reading "$READING"
 WAYLAND_DEBUG=client start_program
