@@ -1,7 +1,8 @@
 // Esc in an open menu closes it and leaves the keyboard with the menu bar, on the menu's title:
 // the title shows as selected, in every window's menu bar and under a light or a dark desktop
 // scheme. Tab moves the selection to the next title, as Right does, and a second Esc gives the
-// keys back to the window with no title marked.
+// keys back to the window with no title marked. Alt pressed and let go alone gives the menu bar
+// the keyboard on its first title, marked the same way.
 #include "support/windowtest.h"
 #include "windowroads.h"
 
@@ -140,4 +141,22 @@ TEST_F(MenuBarMark, EscFromAMenuLeavesItsTitleShownSelected) {
             UnloadAll();
         }
     }
+}
+
+TEST_F(MenuBarMark, AltAloneMarksTheFirstTitleUntilEsc) {
+    frmTarot* window = OpenSelection();
+    ASSERT_NE(window, nullptr);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QWidget* focusBefore = QApplication::focusWidget();
+    QMenuBar* bar = window->menuBar();
+    const QImage plain = Picture(bar);
+
+    QTest::keyClick(window, Qt::Key_Alt);
+    EXPECT_EQ(QApplication::focusWidget(), bar) << "Alt did not give the keyboard to the menu bar";
+    EXPECT_EQ(MarkedTitles(bar, Picture(bar), plain), QStringList{QStringLiteral("File")});
+
+    Press(Qt::Key_Escape);
+    EXPECT_EQ(MarkedTitles(bar, Picture(bar), plain), QStringList{});
+    EXPECT_EQ(QApplication::focusWidget(), focusBefore) << "the keys did not go back to the window";
 }
