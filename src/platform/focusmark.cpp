@@ -1,8 +1,11 @@
 #include "platform/focusmark.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QPen>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QWidget>
 
 namespace platform {
@@ -65,7 +68,25 @@ private:
     bool painting_ = false;
 };
 
+// The desktop's style, drawing the selected title of a menu bar that has the keyboard as pressed.
+class MenuBarFocusStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* title = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element == CE_MenuBarItem && title && widget && widget->hasFocus() && (title->state & State_Selected)) {
+            QStyleOptionMenuItem pressed = *title;
+            pressed.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &pressed, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
 }  // namespace
+
+void ShowMenuBarFocus() { QApplication::setStyle(new MenuBarFocusStyle); }
 
 void ShowFocusMark(QWidget* control, FocusMark mark) {
     control->installEventFilter(new FocusMarkPainter(control, mark));

@@ -14,4 +14,9 @@ enum class FocusMark {
 // Has the control draw the mark over itself while it has the focus.
 void ShowFocusMark(QWidget* control, FocusMark mark);
 
+// Has every menu bar show its selected title while the bar has the keyboard (after Alt, or Esc
+// in one of its menus), as the style shows the title of an open menu: puts a style over the
+// application's that does so. Fusion marks a title only while its menu is open.
+void ShowMenuBarFocus();
+
 }  // namespace platform

@@ -1,12 +1,16 @@
 #include "platform/guiapplication.h"
 
+#include "platform/focusmark.h"
+
 #include <QWidget>
 #include <utility>
 
 namespace platform {
 
 GuiApplication::GuiApplication(int& argc, char** argv)
-    : QApplication(argc, argv), keepPopups_(platformName().startsWith(QLatin1String("wayland"))) {}
+    : QApplication(argc, argv), keepPopups_(platformName().startsWith(QLatin1String("wayland"))) {
+    ShowMenuBarFocus();
+}
 
 bool GuiApplication::notify(QObject* receiver, QEvent* event) {
     switch (event->type()) {

@@ -5,7 +5,8 @@
 namespace platform {
 
 // QApplication, keeping the menus open through a pause in which Qt's Wayland plugin believes
-// that the program has lost the keyboard.
+// that the program has lost the keyboard, and with menu bars that show their selected title
+// while they have the keyboard (ShowMenuBarFocus).
 //
 // Left or Right in an open menu closes it and opens the next one. Under KWin the keyboard was
 // with the closed menu and goes to the new one only with the next key; Qt counts the moment
