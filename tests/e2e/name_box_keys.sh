@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # A dead key's accented letter and a key held through the message, in the querent window's name
 # box on a real X server: once with Qt's own handling of dead keys, once through the IBus input
-# method (as GNOME runs it). Each time the accented letter shows one message and is not typed,
-# Return answers it, and a letter held while the message is answered types nothing.
+# method, started as GNOME starts it. Each time the accented letter shows one message and is not
+# typed, Return answers it, and a letter held while the message is answered types nothing.
+# Under IBus a message box that takes the focus while Qt still holds a dead key's preedit has
+# IBus commit that preedit again, to the name box: it gives no second message.
 source "$(dirname "$0")/driver.sh"
 
 for tool in ibus-daemon ibus; do
@@ -26,6 +28,20 @@ expect_one_message() {
 }
 
 QUERENT=""
+# Return answers the message WIN: it goes, and the querent window, not a second message, comes
+# to the front.
+answer_message() {
+    local box=$WIN
+    keys Return
+    wait_until "the message going away" window_hidden "$box"
+    wait_until "the querent window or another message in front" querent_or_message
+    sleep 1
+    expect_no_window message
+    window_active "$QUERENT" || fail "the querent window is not in front"
+    WIN=$QUERENT
+}
+querent_or_message() { window_active "$QUERENT" || find_window message; }
+
 # One round in a fresh run of the program; $1 tells the round.
 name_box_round() {
     start_program
@@ -38,9 +54,13 @@ name_box_round() {
     expect_one_message
     screenshot "name-box-$1"
     step "$1: Return answers it; the name box reads \"Zo\""
-    keys Return
-    wait_window_gone message
-    wait_until "the querent window in front" window_active "$QUERENT"
+    answer_message
+    expect_name_box Zo
+
+    step "$1: Ctrl+C while a dead acute waits shows one message"
+    keys dead_acute ctrl+c
+    expect_one_message
+    answer_message
     expect_name_box Zo
 
     step "$1: \"e\" held through the message types nothing"
@@ -67,13 +87,15 @@ start_display
 
 name_box_round "dead keys"
 
-step "start IBus on a session bus of this test"
+step "start IBus on a session bus of this test, as GNOME's shell starts it on X11"
 start_session_bus
 ibus_env=(env HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/home/.config")
-"${ibus_env[@]}" ibus-daemon --replace --panel=disable >"$E2E_TMP/ibus.log" 2>&1 &
+"${ibus_env[@]}" ibus-daemon --panel disable --xim >"$E2E_TMP/ibus.log" 2>&1 &
 E2E_PIDS+=("$!")
 ibus_engine() { "${ibus_env[@]}" ibus engine xkb:us:intl:eng >/dev/null 2>&1; }
 wait_until "IBus taking the engine with dead keys" ibus_engine
-E2E_PROGRAM_ENV=(QT_IM_MODULE=ibus)
+# What a GNOME session sets. Qt 6 has no XIM client, so without its IBus module it would keep to
+# its own dead keys.
+E2E_PROGRAM_ENV=(QT_IM_MODULE=ibus XMODIFIERS=@im=ibus)
 
 name_box_round "IBus"

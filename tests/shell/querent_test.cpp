@@ -24,6 +24,17 @@
 
 namespace {
 
+// How many input events are on their way into a box at this moment. A message box opened while
+// one is runs its event loop in the middle of the delivery, where the input method still holds
+// what it is committing and commits it again when the box takes the focus.
+int g_delivering = 0;
+
+void Deliver(QWidget* box, QEvent& event) {
+    ++g_delivering;
+    QApplication::sendEvent(box, &event);
+    --g_delivering;
+}
+
 class QuerentWindow : public WindowTest {
 protected:
     void SetUp() override {
@@ -31,6 +42,23 @@ protected:
         ShowQuerentWindow();
         front = platform::Peek<frmFront>();
         ASSERT_NE(front, nullptr);
+        WatchDeliveries(messages);
+    }
+
+    void TearDown() override {
+        EXPECT_EQ(openedInDelivery.join(QLatin1Char('|')).toStdString(), "")
+            << "messages opened while a key or a commit was being delivered";
+        WindowTest::TearDown();
+    }
+
+    // Notes each message the recorder opens while an input event is being delivered, then does
+    // what the desktop does while a real box is open ($atShow, and the box's own event loop).
+    void WatchDeliveries(platform::MessageBoxRecorder& recorder, std::function<void()> atShow = {}) {
+        recorder.setAtShow([this, atShow](const platform::MessageRecord& message) {
+            if (g_delivering > 0) openedInDelivery << message.text;
+            if (atShow) atShow();
+            QCoreApplication::processEvents();
+        });
     }
 
     // The two boxes that take letters only, and the message each gives for anything else.
@@ -48,8 +76,8 @@ protected:
     static void Type(QWidget* box, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
         QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
         QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-        QApplication::sendEvent(box, &press);
-        QApplication::sendEvent(box, &release);
+        Deliver(box, press);
+        Deliver(box, release);
         QCoreApplication::processEvents();
     }
 
@@ -64,7 +92,7 @@ protected:
                       bool repeat = false) {
         QKeyEvent event(type, key, Qt::NoModifier, text, repeat);
         event.setTimestamp(time);
-        QApplication::sendEvent(box, &event);
+        Deliver(box, event);
         QCoreApplication::processEvents();
     }
 
@@ -81,6 +109,7 @@ protected:
 
     QuitRecorder quits;
     frmFront* front = nullptr;
+    QStringList openedInDelivery;
 };
 
 struct Key {
@@ -126,13 +155,13 @@ public:
 
     void preedit(const QString& text) {
         QInputMethodEvent event(text, {{QInputMethodEvent::Cursor, static_cast<int>(text.size()), 1, QVariant()}});
-        QApplication::sendEvent(box_, &event);
+        Deliver(box_, event);
         preedit_ = text;
     }
     void commit(const QString& text) {
         QInputMethodEvent event;
         event.setCommitString(text);
-        QApplication::sendEvent(box_, &event);
+        Deliver(box_, event);
         preedit_.clear();
     }
     void focusMoved() {
@@ -267,7 +296,7 @@ TEST_F(QuerentWindow, InputMethodCommitsAreFilteredCharacterByCharacterWithOneMe
             platform::MessageBoxRecorder recorder;
             InputMethod method(b.box);
             // The box a message opens takes the focus from the box typed into.
-            recorder.setAtShow([&](const platform::MessageRecord&) {
+            WatchDeliveries(recorder, [&] {
                 if (recorder.mostOpenAtOnce() < 5) method.focusMoved();
             });
 
@@ -284,6 +313,50 @@ TEST_F(QuerentWindow, InputMethodCommitsAreFilteredCharacterByCharacterWithOneMe
             if (b.box->text() == QStringLiteral("Zo")) {
                 EXPECT_EQ(b.box->inputMethodQuery(Qt::ImCursorRectangle).toRect(), caret);
             }
+        }
+    }
+}
+
+// Under IBus the refused key or commit is delivered from inside the input method's own handling,
+// and the input method forgets its preedit only once that delivery has returned. A message opened
+// from there takes the focus while the preedit is still held, and Qt has IBus commit it again to
+// the box: a refusal, and a message, of its own.
+TEST_F(QuerentWindow, ARefusalShowsOnceTheKeyOrTheCommitHasBeenDeliveredAndOnlyOnce) {
+    const struct {
+        const char* what;
+        const char* preedit;  // UTF-8: what the input method shows while it waits
+        std::function<void(QLineEdit*, InputMethod&)> refused;
+    } ways[] = {
+        {"a digit key", "",
+         [](QLineEdit* box, InputMethod&) { Type(box, Qt::Key_7, Qt::NoModifier, QStringLiteral("7")); }},
+        // IBus passes Control keys by and keeps the dead key waiting.
+        {"Ctrl+C while a dead key waits", "\u00B4",
+         [](QLineEdit* box, InputMethod&) { Type(box, Qt::Key_C, Qt::ControlModifier, QStringLiteral("\x03")); }},
+        {"a dead key's accented letter", "\u00B4",
+         [](QLineEdit*, InputMethod& method) { method.commit(QStringLiteral("\u00E9")); }},
+        {"an accented letter committed at once", "",
+         [](QLineEdit*, InputMethod& method) { method.commit(QStringLiteral("\u00FC")); }},
+    };
+    for (const RuledBox& b : RuledBoxes()) {
+        for (const auto& way : ways) {
+            SCOPED_TRACE(way.what);
+            b.box->setText(QStringLiteral("Zo"));
+            QCoreApplication::processEvents();
+            platform::MessageBoxRecorder recorder;
+            InputMethod method(b.box);
+            WatchDeliveries(recorder, [&] {
+                if (recorder.mostOpenAtOnce() < 5) method.focusMoved();
+            });
+
+            if (*way.preedit) method.preedit(QString::fromUtf8(way.preedit));
+            way.refused(b.box, method);
+            QCoreApplication::processEvents();
+
+            EXPECT_EQ(openedInDelivery.join(QLatin1Char('|')).toStdString(), "") << "opened inside the delivery";
+            openedInDelivery.clear();
+            EXPECT_EQ(recorder.texts().join(QLatin1Char('|')).toStdString(), b.message);
+            EXPECT_LE(recorder.mostOpenAtOnce(), 1) << "a message opened from inside another";
+            EXPECT_EQ(b.box->text().toStdString(), "Zo");
         }
     }
 }
