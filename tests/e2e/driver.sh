@@ -441,15 +441,22 @@ manual_shows() {
     shot "$SHOT" && BACKS=$(colour_runs_box "$SHOT" 34 41 109 1x30) && [ -n "$BACKS" ]
 }
 
-# On a compositor's screen, a fresh run: the splash's "Continue...." by Enter, "&Next" by Alt+N, the selection window.
-to_selection() {
-    start_program
+# On a compositor's screen, the program just started: the splash's "Continue...." by Enter, the
+# querent window, and the screen standing still.
+compositor_to_querent() {
     step "the splash offers \"Continue....\"; Enter opens the querent window"
     wait_until "\"Continue....\" showing" splash_shows_continue
+    wait_until "the screen standing still" screen_still
     keys Return
     wait_until "the querent window showing" querent_shows
-    step "\"&Next\" opens the selection window"
     wait_until "the screen standing still" screen_still
+}
+
+# On a compositor's screen, a fresh run: the querent window, then "&Next" by Alt+N, the selection window.
+to_selection() {
+    start_program
+    compositor_to_querent
+    step "\"&Next\" opens the selection window"
     keys alt+n
     wait_until "the selection window showing" selection_shows
     wait_until "the screen standing still" screen_still

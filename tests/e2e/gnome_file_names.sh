@@ -135,12 +135,7 @@ xwayland_named() {
 wait_until "the compositor naming its X server" xwayland_named
 WAYLAND_DEBUG=client start_program
 
-step "the splash, then \"Continue....\" by Enter: the querent window"
-wait_until "\"Continue....\" showing" splash_shows_continue
-wait_until "the screen standing still" screen_still
-keys Return
-wait_until "the querent window showing" querent_shows
-wait_until "the screen standing still" screen_still
+compositor_to_querent
 
 step "\"&Open Previous Record\": the open dialog"
 open_dialog "$OPEN_CAPTION" alt+o

@@ -53,12 +53,7 @@ start_mutter_wayland
 write_reading "$READING"
 WAYLAND_DEBUG=client start_program
 
-step "the splash, then \"Continue....\" by Enter: the querent window"
-wait_until "\"Continue....\" showing" splash_shows_continue
-wait_until "the screen standing still" screen_still
-keys Return
-wait_until "the querent window showing" querent_shows
-wait_until "the screen standing still" screen_still
+compositor_to_querent
 
 step "\"&Open Previous Record\" opens the saved reading in the report window, maximised"
 keys alt+o
