@@ -39,9 +39,10 @@ VAD_TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils qt6-base-private-dev 
 # The end-to-end tests drive the real program under a virtual X server with a window manager,
 # under the weston, kwin_wayland and nested mutter compositors with Qt's Wayland plugin, under
 # GNOME's window manager on X11, through the IBus input method, and print through a private print
-# server to a PDF printer.
+# server to a PDF printer. ibus-rime: an IBus engine (Rime's pinyin) whose preedit is the letters
+# typed, for the name box's refusal of what it commits.
 VAD_E2E_PACKAGES=(xvfb openbox wmctrl xdotool xclip x11-utils x11-xserver-utils imagemagick cups
-    printer-driver-cups-pdf weston qt6-wayland mutter kwin-wayland dbus-daemon ibus)
+    printer-driver-cups-pdf weston qt6-wayland mutter kwin-wayland dbus-daemon ibus ibus-rime)
 # The fuzz targets and the sanitizer build (which links libjpeg, found through its headers).
 VAD_FUZZ_PACKAGES=(clang libclang-rt-14-dev libjpeg-dev)
 
