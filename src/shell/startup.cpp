@@ -2,8 +2,8 @@
 
 #include "platform/application.h"
 #include "platform/fixedsize.h"
-#include "platform/keepmaximised.h"
 #include "platform/forms.h"
+#include "platform/keepmaximised.h"
 #include "platform/keyguard.h"
 #include "platform/messagebox.h"
 #include "platform/settingsstore.h"

@@ -40,7 +40,12 @@ fail() {
         grab -window root "$E2E_SCREENS/failed-$(basename "$0" .sh).png" 2>/dev/null || true
     fi
     for log in "${E2E_TMP:-/nonexistent}"/{program-*,openbox,mutter,kwin}.log; do
-        if [ -s "$log" ]; then echo "--- $log" >&2; tail -n 20 "$log" >&2; fi
+        if [ -s "$log" ]; then
+            echo "--- $log" >&2
+            tail -n 20 "$log" >&2
+            # Whole, beside the screenshot: the program's protocol log may hold the cause.
+            cp "$log" "$E2E_SCREENS/failed-$(basename "$0" .sh)-$(basename "$log")" 2>/dev/null || true
+        fi
     done
     exit 1
 }
@@ -84,7 +89,7 @@ at_exit() { E2E_AT_EXIT+=("$1"); }
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/vad-e2e.XXXXXX")
 trap cleanup EXIT
 mkdir -p "$E2E_SCREENS" "$E2E_TMP/home/.config" "$E2E_TMP/tmp" "$E2E_TMP/runtime" "$E2E_TMP/bin"
-rm -f "$E2E_SCREENS/failed-$(basename "$0" .sh).png"
+rm -f "$E2E_SCREENS/failed-$(basename "$0" .sh).png" "$E2E_SCREENS/failed-$(basename "$0" .sh)-"*.log
 chmod 700 "$E2E_TMP/runtime"
 # The browser the program hands web addresses to: it notes them in browser.log.
 cat >"$E2E_TMP/bin/xdg-open" <<STUB
@@ -330,9 +335,13 @@ use_compositor_screen() {
     E2E_QPA=wayland
     read -r WIN WX WY WW WH <<<"$FOUND"
     WIN=$((WIN))
+    E2E_REST=("$((WX + WW - ${1:-20}))" "$((WY + WH - ${1:-20}))")
     step "the pointer enters the compositor's screen"
-    enter_compositor_screen $((WX + WW - ${1:-20})) $((WY + WH - ${1:-20}))
+    enter_compositor_screen "${E2E_REST[@]}"
 }
+
+# Between presses the pointer rests where it entered the compositor's screen.
+rest_pointer() { move_pointer "${E2E_REST[@]}"; }
 
 # Moves the pointer into the compositor's screen at pixel x, y of the X screen, from outside it.
 # weston's x11 backend moves its own pointer by the X pointer's steps, counted from where the X
@@ -409,6 +418,40 @@ pixels_changed() {
     local n
     n=$(compare -metric AE -fuzz 10% "$E2E_TMP/pointer-beside.png[$1]" "$E2E_TMP/pointer-at.png[$1]" null: 2>&1) || true
     [[ $n =~ ^[0-9]+$ ]] && echo "$n" || echo 999999
+}
+
+# What the program asked of the compositor about its windows and what it was told, from its
+# protocol log (started with WAYLAND_DEBUG=client), one line each; a window is named by its
+# xdg_toplevel, a surface by its wl_surface:
+#   new <toplevel> <surface>       a window asked for, drawn into the surface
+#   popup <surface>                a popup asked for
+#   title <toplevel> <title>       its caption
+#   maximize <toplevel>            asked to be maximised; minimize <toplevel>: minimised
+#   min_size <toplevel> <w> <h>    its least size
+#   parent <toplevel> <toplevel>   made the child of another window (nil: of none)
+#   configure <toplevel> <w> <h>   the size the compositor gives it (0 0: its own)
+#   gone <toplevel>                taken off the screen
+#   keyboard <surface> / leave     the keyboard given to a surface / taken away
+#   activate <surface>             a window asking for the keyboard
+wayland_windows() {
+    awk '
+        function id(pattern) { match($0, pattern); return substr($0, RSTART, RLENGTH) }
+        # The arguments of the request or event: what stands between its brackets.
+        function args() { s = $0; sub(/^[^(]*\(/, "", s); sub(/\)$/, "", s); return s }
+        /-> xdg_wm_base@[0-9]+\.get_xdg_surface\(/ { surface_of[id("xdg_surface@[0-9]+")] = id("wl_surface@[0-9]+") }
+        /-> xdg_surface@[0-9]+\.get_toplevel\(/ { print "new", id("xdg_toplevel@[0-9]+"), surface_of[id("xdg_surface@[0-9]+")] }
+        /-> xdg_surface@[0-9]+\.get_popup\(/ { print "popup", surface_of[id("xdg_surface@[0-9]+")] }
+        /-> xdg_toplevel@[0-9]+\.set_title\(/ { t = args(); print "title", id("xdg_toplevel@[0-9]+"), substr(t, 2, length(t) - 2) }
+        /-> xdg_toplevel@[0-9]+\.set_maximized\(/ { print "maximize", id("xdg_toplevel@[0-9]+") }
+        /-> xdg_toplevel@[0-9]+\.set_minimized\(/ { print "minimize", id("xdg_toplevel@[0-9]+") }
+        /-> xdg_toplevel@[0-9]+\.set_min_size\(/ { split(args(), size, ", "); print "min_size", id("xdg_toplevel@[0-9]+"), size[1], size[2] }
+        /-> xdg_toplevel@[0-9]+\.set_parent\(/ { print "parent", id("xdg_toplevel@[0-9]+"), args() }
+        /\] xdg_toplevel@[0-9]+\.configure\(/ { split(args(), size, ", "); print "configure", id("xdg_toplevel@[0-9]+"), size[1], size[2] }
+        /-> xdg_toplevel@[0-9]+\.destroy\(\)/ { print "gone", id("xdg_toplevel@[0-9]+") }
+        /\] wl_keyboard@[0-9]+\.enter\(/ { print "keyboard", id("wl_surface@[0-9]+") }
+        /\] wl_keyboard@[0-9]+\.leave\(/ { print "leave" }
+        /-> xdg_activation_v1@[0-9]+\.activate\(/ { print "activate", id("wl_surface@[0-9]+") }
+    ' "$E2E_PROGRAM_LOG"
 }
 
 SHOT="$E2E_TMP/screen.png"

@@ -8,7 +8,6 @@
 source "$(dirname "$0")/driver.sh"
 
 readonly FOLDER="$E2E_TMP/home/readings"
-readonly LOG="$E2E_TMP/program-0.log"
 
 # What the program asked of the compositor and what it was told, one line each:
 #   new <toplevel>                               a window asked for
@@ -17,32 +16,13 @@ readonly LOG="$E2E_TMP/program-0.log"
 #   gone <toplevel>                              a window taken off the screen
 #   keyboard <surface> / leave                   the keyboard given to a surface / taken away
 protocol() {
-    awk '
-        function id(pattern) { match($0, pattern); return substr($0, RSTART, RLENGTH) }
-        /-> xdg_wm_base@[0-9]+\.get_xdg_surface\(/ {
-            xs = id("new id xdg_surface@[0-9]+"); sub(/^new id /, "", xs)
-            ws = id("wl_surface@[0-9]+\\)"); sub(/\)$/, "", ws)
-            surface_of[xs] = ws
-        }
-        /-> xdg_surface@[0-9]+\.get_toplevel\(/ {
-            t = id("new id xdg_toplevel@[0-9]+"); sub(/^new id /, "", t)
-            surface[t] = surface_of[id("xdg_surface@[0-9]+")]; state[t] = "plain"; pending[t] = 1
-            print "new", t
-        }
-        /-> xdg_surface@[0-9]+\.get_popup\(/ { print "popup", surface_of[id("xdg_surface@[0-9]+")] }
-        /-> xdg_toplevel@[0-9]+\.set_title\(/ {
-            t = id("xdg_toplevel@[0-9]+"); title[t] = $0
-            sub(/^[^"]*"/, "", title[t]); sub(/"\)$/, "", title[t])
-        }
-        /-> xdg_toplevel@[0-9]+\.set_maximized\(/ { state[id("xdg_toplevel@[0-9]+")] = "maximized" }
-        /\] xdg_toplevel@[0-9]+\.configure\(/ {
-            t = id("xdg_toplevel@[0-9]+")
-            if (pending[t]) { pending[t] = 0; print "shown", t, surface[t], state[t], title[t] }
-        }
-        /-> xdg_toplevel@[0-9]+\.destroy\(\)/ { print "gone", id("xdg_toplevel@[0-9]+") }
-        /\] wl_keyboard@[0-9]+\.enter\(/ { print "keyboard", id("wl_surface@[0-9]+") }
-        /\] wl_keyboard@[0-9]+\.leave\(/ { print "leave" }
-    ' "$LOG"
+    wayland_windows | awk '
+        $1 == "new" { surface[$2] = $3; state[$2] = "plain"; pending[$2] = 1; print "new", $2 }
+        $1 == "popup" || $1 == "gone" || $1 == "keyboard" || $1 == "leave" { print }
+        $1 == "title" { title[$2] = substr($0, length($1) + length($2) + 3) }
+        $1 == "maximize" { state[$2] = "maximized" }
+        $1 == "configure" && pending[$2] { pending[$2] = 0; print "shown", $2, surface[$2], state[$2], title[$2] }
+    '
 }
 
 # MARK: how far the protocol has come; since_mark: what came after.

@@ -6,37 +6,24 @@
 # its normal size.)
 source "$(dirname "$0")/driver.sh"
 
-readonly LOG="$E2E_TMP/program-0.log"
 readonly READING="$E2E_TMP/home/reading.trs"
 
 # From the program's protocol log (WAYLAND_DEBUG=client):
 # the title of the window that the compositor last gave the keyboard;
 keyboard_window() {
-    awk '
-        /-> xdg_wm_base@[0-9]+\.get_xdg_surface\(/ {
-            match($0, /new id xdg_surface@[0-9]+/); xs = substr($0, RSTART + 7, RLENGTH - 7)
-            match($0, /wl_surface@[0-9]+\)/); surface[xs] = substr($0, RSTART, RLENGTH - 1)
-        }
-        /-> xdg_surface@[0-9]+\.get_toplevel\(/ {
-            match($0, /xdg_surface@[0-9]+/); xs = substr($0, RSTART, RLENGTH)
-            match($0, /new id xdg_toplevel@[0-9]+/); surface_of[substr($0, RSTART + 7, RLENGTH - 7)] = surface[xs]
-        }
-        /-> xdg_toplevel@[0-9]+\.set_title\(/ {
-            match($0, /xdg_toplevel@[0-9]+/); t = substr($0, RSTART, RLENGTH)
-            match($0, /"[^"]*"/); title[surface_of[t]] = substr($0, RSTART + 1, RLENGTH - 2)
-        }
-        / wl_keyboard@[0-9]+\.enter\(/ { match($0, /wl_surface@[0-9]+/); focus = title[substr($0, RSTART, RLENGTH)] }
+    wayland_windows | awk '
+        $1 == "new" { surface[$2] = $3 }
+        $1 == "title" { title[surface[$2]] = substr($0, length($1) + length($2) + 3) }
+        $1 == "keyboard" { focus = title[$2] }
         END { print focus }
-    ' "$LOG"
+    '
 }
 # the report window's toplevel, the one window the program asks to be maximised;
-report_toplevel() { grep -ao -- '-> xdg_toplevel@[0-9]*\.set_maximized()' "$LOG" | tail -n 1 | grep -o 'xdg_toplevel@[0-9]*'; }
+report_toplevel() { wayland_windows | awk '$1 == "maximize" { t = $2 } END { if (t == "") exit 1; print t }'; }
 # the size "width height" that the compositor last gave the report window;
-report_size() {
-    grep -a " $REPORT\.configure(" "$LOG" | tail -n 1 | sed 's/.*configure(\([0-9]*\), \([0-9]*\),.*/\1 \2/'
-}
+report_size() { wayland_windows | awk -v t="$REPORT" '$1 == "configure" && $2 == t { size = $3 " " $4 } END { if (size != "") print size }'; }
 # and whether the program has asked for the report window's minimise.
-sent_minimise() { grep -q -- "-> $REPORT\.set_minimized()" "$LOG"; }
+sent_minimise() { wayland_windows | grep -qx "minimize $REPORT"; }
 
 # True when mutter's desktop, dark blue along the screen's edges, shows in an 8 pixel band along
 # some edge of screenshot $1, as it does beside any window but a maximised one.
@@ -46,8 +33,6 @@ desktop_on_edges() {
         -format '%[fx:round(mean * w * h)]' info:) || return 1
     ((count > 100))
 }
-# Between presses the pointer rests in a corner of mutter's screen.
-rest_pointer() { move_pointer $((WX + WW - 20)) $((WY + WH - 20)); }
 
 start_mutter_wayland
 write_reading "$READING"
@@ -65,7 +50,7 @@ has_report() { report_toplevel >/dev/null; }
 wait_until "the report window asking to be maximised" has_report
 REPORT=$(report_toplevel)
 report_fills_screen() { [ "$(report_size)" = "$WW $WH" ]; }
-wait_until "the report window filling the screen" report_fills_screen
+wait_until "the report window ($REPORT) filling the screen" report_fills_screen
 wait_until "the screen standing still" screen_still
 cp "$E2E_TMP/still-2.png" "$E2E_SCREENS/gnome-report-maximised.png"
 desktop_on_edges "$E2E_TMP/still-2.png" && fail "the desktop shows beside the maximised report window"

@@ -17,51 +17,26 @@ readonly READING="$E2E_TMP/home/reading.trs"
 #   keyboard <kind>                        the compositor giving a window the keyboard
 #   gone <kind>                            a window taken off the screen
 protocol() {
-    awk '
+    wayland_windows | awk '
         function kind_of(t) { return (t in kind) ? kind[t] : "unknown" }
-        /-> xdg_wm_base@[0-9]+\.get_xdg_surface\(/ {
-            match($0, /new id xdg_surface@[0-9]+/); xs = substr($0, RSTART + 7, RLENGTH - 7)
-            match($0, /wl_surface@[0-9]+\)/); ws = substr($0, RSTART, RLENGTH - 1)
-            surface_of_xdg[xs] = ws
-        }
-        /-> xdg_surface@[0-9]+\.get_toplevel\(/ {
-            match($0, /xdg_surface@[0-9]+/); xs = substr($0, RSTART, RLENGTH)
-            match($0, /new id xdg_toplevel@[0-9]+/); t = substr($0, RSTART + 7, RLENGTH - 7)
-            surface[t] = surface_of_xdg[xs]; kind[t] = "dialog"; pending[t] = 1
-        }
-        /-> xdg_toplevel@[0-9]+\.set_maximized\(/ { match($0, /xdg_toplevel@[0-9]+/); kind[substr($0, RSTART, RLENGTH)] = "report" }
-        /-> xdg_toplevel@[0-9]+\.set_min_size\(395, / { match($0, /xdg_toplevel@[0-9]+/); kind[substr($0, RSTART, RLENGTH)] = "querent" }
-        /-> xdg_toplevel@[0-9]+\.set_min_size\(592, / { match($0, /xdg_toplevel@[0-9]+/); kind[substr($0, RSTART, RLENGTH)] = "selection" }
-        /-> xdg_toplevel@[0-9]+\.set_min_size\(741, 315\)/ { match($0, /xdg_toplevel@[0-9]+/); kind[substr($0, RSTART, RLENGTH)] = "exitscreen" }
-        /-> xdg_toplevel@[0-9]+\.set_min_size\(499, 334\)/ { match($0, /xdg_toplevel@[0-9]+/); kind[substr($0, RSTART, RLENGTH)] = "splash" }
-        /-> xdg_toplevel@[0-9]+\.set_title\("Select the source file"\)/ { match($0, /xdg_toplevel@[0-9]+/); kind[substr($0, RSTART, RLENGTH)] = "opendialog" }
-        /-> xdg_toplevel@[0-9]+\.set_parent\(xdg_toplevel@[0-9]+\)/ {
-            match($0, /xdg_toplevel@[0-9]+\.set_parent/); t = substr($0, RSTART, RLENGTH - 11)
-            match($0, /\(xdg_toplevel@[0-9]+\)/); p = substr($0, RSTART + 1, RLENGTH - 2)
-            parent[t] = p
-        }
+        function title() { return substr($0, length($1) + length($2) + 3) }
+        $1 == "new" { surface[$2] = $3; kind[$2] = "dialog"; pending[$2] = 1 }
+        $1 == "maximize" { kind[$2] = "report" }
+        $1 == "min_size" && $3 == 395 { kind[$2] = "querent" }
+        $1 == "min_size" && $3 == 592 { kind[$2] = "selection" }
+        $1 == "min_size" && $3 == 741 && $4 == 315 { kind[$2] = "exitscreen" }
+        $1 == "min_size" && $3 == 499 && $4 == 334 { kind[$2] = "splash" }
+        $1 == "title" && title() == "Select the source file" { kind[$2] = "opendialog" }
+        $1 == "parent" && $3 != "nil" { parent[$2] = $3 }
         # A toplevel is known by its kind once it has been set up; the first configure comes then.
-        /xdg_toplevel@[0-9]+\.configure\(/ {
-            match($0, /xdg_toplevel@[0-9]+/); t = substr($0, RSTART, RLENGTH)
-            if (pending[t]) {
-                pending[t] = 0; by_surface[surface[t]] = t
-                print "toplevel", kind_of(t), t, surface[t]
-                if (t in parent) print "parent", kind_of(t), kind_of(parent[t])
-            }
+        $1 == "configure" && pending[$2] {
+            pending[$2] = 0; by_surface[surface[$2]] = $2
+            print "toplevel", kind_of($2), $2, surface[$2]
+            if ($2 in parent) print "parent", kind_of($2), kind_of(parent[$2])
         }
-        /-> xdg_toplevel@[0-9]+\.destroy\(\)/ {
-            match($0, /xdg_toplevel@[0-9]+/); t = substr($0, RSTART, RLENGTH)
-            print "gone", kind_of(t); delete by_surface[surface[t]]; delete parent[t]
-        }
-        / wl_keyboard@[0-9]+\.enter\([0-9]+, wl_surface@[0-9]+,/ {
-            match($0, /wl_surface@[0-9]+/); s = substr($0, RSTART, RLENGTH)
-            print "keyboard", ((s in by_surface) ? kind_of(by_surface[s]) : "unknown")
-        }
-        /-> xdg_activation_v1@[0-9]+\.activate\(/ {
-            match($0, /wl_surface@[0-9]+\)/); s = substr($0, RSTART, RLENGTH - 1)
-            print "activate", ((s in by_surface) ? kind_of(by_surface[s]) : "unknown")
-        }
-    ' "$E2E_TMP/program-0.log"
+        $1 == "gone" { print "gone", kind_of($2); delete by_surface[surface[$2]]; delete parent[$2] }
+        $1 == "keyboard" || $1 == "activate" { print $1, (($2 in by_surface) ? kind_of(by_surface[$2]) : "unknown") }
+    '
 }
 
 # True once the protocol shows a line matching $1.

@@ -54,12 +54,25 @@ answer_message() {
 }
 querent_or_message() { window_active "$QUERENT" || find_window message; }
 
-# One round in a fresh run of the program; $1 tells the round.
-name_box_round() {
+# A fresh run of the program, to the querent window in front.
+start_round() {
     start_program
     splash_to_querent
     QUERENT=$WIN
     wait_until "the querent window in front" window_active "$QUERENT"
+}
+# The end of round $1: Alt+F4 and the exit screen's close end the program.
+end_round() {
+    step "$1: Alt+F4 and the exit screen's close end the program"
+    alt_f4 "$QUERENT"
+    wait_window exitscreen
+    close_window
+    expect_clean_exit "$PID"
+}
+
+# One round in a fresh run of the program; $1 tells the round.
+name_box_round() {
+    start_round
 
     step "$1: \"Zo\", a dead acute and \"e\" show one message"
     keys Z o dead_acute e
@@ -88,11 +101,7 @@ name_box_round() {
     expect_name_box Zo
     [ "$(window_count)" -eq 1 ] || fail "the program shows $(window_count) windows"
 
-    step "$1: Alt+F4 and the exit screen's close end the program"
-    alt_f4 "$QUERENT"
-    wait_window exitscreen
-    close_window
-    expect_clean_exit "$PID"
+    end_round "$1"
 }
 
 start_display
@@ -188,10 +197,7 @@ CHECK
 # still holds "ni", and a message opened inside the delivery would have it commit "ni" to the
 # name box.
 rime_round() {
-    start_program
-    splash_to_querent
-    QUERENT=$WIN
-    wait_until "the querent window in front" window_active "$QUERENT"
+    start_round
 
     # A capital letter starts Rime's Latin text, which Space commits as it was typed.
     step "Rime: \"Z\" and Space type \"Z\""
@@ -206,11 +212,7 @@ rime_round() {
     answer_message
     expect_name_box Z
 
-    step "Rime: Alt+F4 and the exit screen's close end the program"
-    alt_f4 "$QUERENT"
-    wait_window exitscreen
-    close_window
-    expect_clean_exit "$PID"
+    end_round Rime
 }
 
 step "IBus takes Rime's pinyin"
